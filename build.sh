@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Tessaro, builds it, and then either starts
+# the game or runs every test.
+#
+#   ./build.sh run    install what is missing, build, start the game
+#   ./build.sh test   install what is missing, build, run the whole suite
+#
+# Safe to run again: packages already present are not touched, and the build
+# only redoes what changed.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+
+mode=${1:-}
+case "$mode" in
+  run|test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+packages=(
+  build-essential cmake ninja-build pkg-config   # tool chain
+  qt6-base-dev qt6-multimedia-dev                # Qt 6.4 Widgets, Multimedia, Test
+  libgtest-dev libbenchmark-dev                  # window-free tests, benchmarks
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  [ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null)" = "ii " ] || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja
+cmake --build build
+
+if [ "$mode" = run ]; then
+  exec ./build/tessaro
+fi
+ctest --test-dir build --output-on-failure -j "$(nproc)"

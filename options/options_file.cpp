@@ -1,0 +1,108 @@
+#include "options/options_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace tessaro {
+
+namespace {
+
+constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK;  // a FIFO of that name must not hang the game
+
+// Opens the file for reading and writing, created when missing; falls back to
+// reading only when `allowReadOnly` is set. Returns -1 with errno set.
+int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | kOpenFlags, 0666);
+    if (fd < 0 && allowReadOnly && errno != ENOENT && errno != ENOTDIR) {
+        const int firstError = errno;
+        fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
+        if (fd < 0 && errno == ENOENT) errno = firstError;  // the file is missing because it could not be made
+    }
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+FileResult Failure(const std::filesystem::path& path, int error) { return {false, error, path}; }
+
+}  // namespace
+
+FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folder) {
+    const auto path = folder / kOptionsFileName;
+    const int fd = OpenRecordFile(path, true);
+    if (fd < 0) return Failure(path, errno);
+
+    OptionsBytes bytes{};
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return Failure(path, error);
+        }
+        if (n == 0) break;  // a short file: the rest stays zero
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    record = DecodeOptions(bytes);
+    return {true, 0, path};
+}
+
+FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder) {
+    const auto path = folder / kOptionsFileName;
+    const int fd = OpenRecordFile(path, false);
+    if (fd < 0) return Failure(path, errno);
+
+    const OptionsBytes bytes = EncodeOptions(record);
+    std::size_t put = 0;
+    while (put < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + put, bytes.size() - put, static_cast<off_t>(put));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int error = n < 0 ? errno : EIO;
+            ::close(fd);
+            return Failure(path, error);
+        }
+        put += static_cast<std::size_t>(n);
+    }
+    if (::close(fd) != 0) return Failure(path, errno);
+    return {true, 0, path};
+}
+
+std::string OptionsFileMessage(const FileResult& result, bool saving) {
+    std::string reason;
+    switch (result.errorCode) {
+    case EACCES:
+    case EPERM: reason = "書き込みまたは読み込みの権限がありません。"; break;
+    case EROFS: reason = "読み取り専用の場所にあります。"; break;
+    case ENOSPC:
+    case EDQUOT: reason = "ディスクの空きが足りません。"; break;
+    case ENOENT:
+    case ENOTDIR: reason = "保存先のフォルダが見つかりません。"; break;
+    case EISDIR: reason = "同じ名前のフォルダがあります。"; break;
+    case EINVAL: reason = "通常のファイルではありません。"; break;
+    default: reason = std::strerror(result.errorCode); break;
+    }
+    std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
+    text += "\n";
+    text += result.path.string();
+    text += "\n";
+    text += reason;
+    if (saving) text += "\n設定はこの実行中だけ有効です。";
+    else text += "\n今ある設定のまま続けます。";
+    return text;
+}
+
+}  // namespace tessaro

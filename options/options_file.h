@@ -1,0 +1,35 @@
+#pragma once
+// "GameOpt.dat": one 10-byte record at offset 0, no header. Each call opens
+// the file, moves the one record and closes it again.
+
+#include <filesystem>
+#include <string>
+
+#include "options/options_record.h"
+
+namespace tessaro {
+
+inline constexpr char kOptionsFileName[] = "GameOpt.dat";
+
+struct FileResult {
+    bool ok = true;
+    int errorCode = 0;           // errno of the failed step
+    std::filesystem::path path;  // the file that was tried
+};
+
+// Replaces `record` with record 1 of the file in `folder`. A missing file is
+// created empty and loads as all zero; a file of fewer than 10 bytes loads
+// with the missing bytes as zero; bytes past the tenth are ignored. A file
+// that can be read but not written still loads. On failure `record` keeps
+// what it held, so the game goes on with the values it has.
+FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folder);
+
+// Writes bytes 0 to 9 of the file in `folder`, creating it when missing; a
+// longer file keeps its tail. On failure the file's bytes stay as they were.
+FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder);
+
+// A message for the player, in the game's language, naming the file and the
+// reason. `saving` picks between the save and the load wording.
+std::string OptionsFileMessage(const FileResult& result, bool saving);
+
+}  // namespace tessaro

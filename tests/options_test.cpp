@@ -1,0 +1,216 @@
+// The options record and its 10-byte file: byte-exact encoding, short and
+// long files, and every way the file can refuse to be read or written.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "options/options_file.h"
+#include "options/options_record.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class TempFolder {
+public:
+    TempFolder() {
+        char name[] = "/tmp/tessaro-options-XXXXXX";
+        path_ = ::mkdtemp(name);
+        fs::permissions(path_, fs::perms::all);  // reachable after dropping privileges
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    const fs::path& path() const { return path_; }
+    fs::path file() const { return path_ / kOptionsFileName; }
+
+private:
+    fs::path path_;
+};
+
+Bytes ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const fs::path& p, const Bytes& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// File modes do not stop root, so the read-only cases run with the
+// effective user switched to nobody for their duration.
+class AsUnprivileged {
+public:
+    AsUnprivileged() : wasRoot_(::geteuid() == 0) {
+        if (wasRoot_) ok_ = ::seteuid(65534) == 0;
+    }
+    ~AsUnprivileged() {
+        if (wasRoot_ && ok_) (void)!::seteuid(0);
+    }
+    bool ok() const { return !wasRoot_ || ok_; }
+
+private:
+    bool wasRoot_;
+    bool ok_ = false;
+};
+
+TEST(OptionsRecord, EncodesPackedLittleEndianAndDecodesBack) {
+    struct Case {
+        OptionsRecord record;
+        Bytes bytes;
+    };
+    const std::vector<Case> cases = {
+        {{5, 5, -1}, {0x05, 0, 0, 0, 0x05, 0, 0, 0, 0xFF, 0xFF}},
+        {{10, 40, -1}, {0x0A, 0, 0, 0, 0x28, 0, 0, 0, 0xFF, 0xFF}},
+        {{0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {{3, 7, 1}, {0x03, 0, 0, 0, 0x07, 0, 0, 0, 0x01, 0x00}},  // a raw 01 00 goes back as it came
+        {{-1, INT_MIN, 0x1234}, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80, 0x34, 0x12}},
+        {{INT_MAX, 300, -2}, {0xFF, 0xFF, 0xFF, 0x7F, 0x2C, 0x01, 0, 0, 0xFE, 0xFF}},
+    };
+    for (const auto& c : cases) {
+        const OptionsBytes encoded = EncodeOptions(c.record);
+        EXPECT_EQ(Bytes(encoded.begin(), encoded.end()), c.bytes);
+        EXPECT_EQ(DecodeOptions(c.bytes), c.record);
+    }
+}
+
+TEST(OptionsRecord, DecodesFilesOfAnyLengthWithMissingBytesAsZero) {
+    const Bytes full = {0x0A, 0x01, 0x02, 0x03, 0x28, 0x11, 0x12, 0x13, 0x01, 0x80, 0xEE, 0xEE};
+    const std::vector<OptionsRecord> expected = {
+        {0, 0, 0},
+        {0x0A, 0, 0},
+        {0x010A, 0, 0},
+        {0x02010A, 0, 0},
+        {0x0302010A, 0, 0},
+        {0x0302010A, 0x28, 0},
+        {0x0302010A, 0x1128, 0},
+        {0x0302010A, 0x121128, 0},
+        {0x0302010A, 0x13121128, 0},
+        {0x0302010A, 0x13121128, 0x01},
+        {0x0302010A, 0x13121128, static_cast<std::int16_t>(0x8001)},
+        {0x0302010A, 0x13121128, static_cast<std::int16_t>(0x8001)},  // the tail is ignored
+        {0x0302010A, 0x13121128, static_cast<std::int16_t>(0x8001)},
+    };
+    for (std::size_t len = 0; len <= full.size(); ++len)
+        EXPECT_EQ(DecodeOptions(std::span(full.data(), len)), expected[len]) << len << " bytes";
+}
+
+TEST(OptionsFile, MissingFileIsCreatedEmptyAndLoadsAllZero) {
+    TempFolder dir;
+    OptionsRecord record{9, 9, -1};
+    const FileResult r = LoadOptions(record, dir.path());
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(record, OptionsRecord{});
+    ASSERT_TRUE(fs::exists(dir.file()));
+    EXPECT_EQ(fs::file_size(dir.file()), 0u);
+}
+
+TEST(OptionsFile, SaveWritesTheExactTenBytesAndLoadReadsThemBack) {
+    TempFolder dir;
+    ASSERT_TRUE(SaveOptions({10, 40, -1}, dir.path()).ok);
+    EXPECT_EQ(ReadAll(dir.file()), (Bytes{0x0A, 0, 0, 0, 0x28, 0, 0, 0, 0xFF, 0xFF}));
+    OptionsRecord back;
+    ASSERT_TRUE(LoadOptions(back, dir.path()).ok);
+    EXPECT_EQ(back, (OptionsRecord{10, 40, -1}));
+}
+
+TEST(OptionsFile, LongerFileKeepsItsTailAndShortFilesLoadPadded) {
+    TempFolder dir;
+    WriteAll(dir.file(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0xAB, 0xCD});
+    OptionsRecord record;
+    ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
+    EXPECT_EQ(record, DecodeOptions(Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    ASSERT_TRUE(SaveOptions({2, 5, 0}, dir.path()).ok);
+    EXPECT_EQ(ReadAll(dir.file()), (Bytes{2, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0xAB, 0xCD}));
+
+    for (std::size_t len = 1; len <= 9; ++len) {
+        const Bytes full = {3, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF};
+        WriteAll(dir.file(), Bytes(full.begin(), full.begin() + static_cast<long>(len)));
+        ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
+        EXPECT_EQ(record, DecodeOptions(std::span(full.data(), len)));
+        EXPECT_EQ(fs::file_size(dir.file()), len) << "loading never writes";
+    }
+}
+
+TEST(OptionsFile, ShowShuffleOneZeroLoadsAsTrueAndIsWrittenBackUnchanged) {
+    TempFolder dir;
+    WriteAll(dir.file(), {5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00});
+    OptionsRecord record;
+    ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
+    EXPECT_NE(record.ShowShuffle, 0);
+    ASSERT_TRUE(SaveOptions(record, dir.path()).ok);
+    EXPECT_EQ(ReadAll(dir.file()), (Bytes{5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00}));
+}
+
+TEST(OptionsFile, ReadOnlyFileStillLoadsAndAFailedSaveChangesNothing) {
+    TempFolder dir;
+    const Bytes stored = {4, 0, 0, 0, 10, 0, 0, 0, 0, 0};
+    WriteAll(dir.file(), stored);
+    fs::permissions(dir.file(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    AsUnprivileged drop;
+    ASSERT_TRUE(drop.ok());
+
+    OptionsRecord record;
+    ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
+    EXPECT_EQ(record, (OptionsRecord{4, 10, 0}));
+
+    const FileResult saved = SaveOptions({9, 9, -1}, dir.path());
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.errorCode, EACCES);
+    EXPECT_EQ(ReadAll(dir.file()), stored);
+    EXPECT_NE(OptionsFileMessage(saved, true).find("保存できません"), std::string::npos);
+}
+
+TEST(OptionsFile, UnwritableFolderWithoutTheFileFailsWithoutTouchingTheRecord) {
+    TempFolder dir;
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                    fs::perms::others_exec);
+    AsUnprivileged drop;
+    ASSERT_TRUE(drop.ok());
+    OptionsRecord record{3, 5, -1};
+    const FileResult r = LoadOptions(record, dir.path());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.errorCode, EACCES) << "the reason is the folder, not the missing file";
+    EXPECT_EQ(record, (OptionsRecord{3, 5, -1}));
+    EXPECT_FALSE(SaveOptions(record, dir.path()).ok);
+}
+
+TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
+    TempFolder dir;
+    WriteAll(dir.path() / "plain", {1});
+    fs::create_directory(dir.path() / "dir");
+    fs::create_directory(dir.path() / "dir" / kOptionsFileName);
+    fs::create_directory(dir.path() / "fifo");
+    ASSERT_EQ(::mkfifo((dir.path() / "fifo" / kOptionsFileName).c_str(), 0666), 0);
+
+    struct Case {
+        fs::path folder;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {dir.path() / "plain", ENOTDIR},        // the folder is a regular file
+        {dir.path() / "missing" / "deeper", ENOENT},
+        {dir.path() / "dir", EISDIR},           // a folder where the file should be
+        {dir.path() / "fifo", EINVAL},          // a pipe: must not hang the game
+    };
+    for (const auto& c : cases) {
+        OptionsRecord record{6, 20, -1};
+        const FileResult loaded = LoadOptions(record, c.folder);
+        EXPECT_FALSE(loaded.ok) << c.folder;
+        EXPECT_EQ(loaded.errorCode, c.error) << c.folder;
+        EXPECT_EQ(record, (OptionsRecord{6, 20, -1}));
+        const FileResult saved = SaveOptions(record, c.folder);
+        EXPECT_FALSE(saved.ok) << c.folder;
+        EXPECT_FALSE(OptionsFileMessage(loaded, false).empty());
+    }
+}
+
+}  // namespace
+}  // namespace tessaro
