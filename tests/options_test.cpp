@@ -12,6 +12,7 @@
 
 #include "options/options_file.h"
 #include "options/options_record.h"
+#include "options/options_store.h"
 
 namespace tessaro {
 namespace {
@@ -210,6 +211,28 @@ TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
         EXPECT_FALSE(saved.ok) << c.folder;
         EXPECT_FALSE(OptionsFileMessage(loaded, false).empty());
     }
+}
+
+TEST(OptionsStore, ChoicesThatCouldNotBeSavedSurviveTheNextLoad) {
+    TempFolder dir;
+    WriteAll(dir.file(), {3, 0, 0, 0, 5, 0, 0, 0, 0, 0});
+    fs::permissions(dir.file(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    OptionsStore store(dir.path());
+    {
+        AsUnprivileged drop;
+        ASSERT_TRUE(drop.ok());
+        ASSERT_TRUE(store.Load().ok);
+        EXPECT_EQ(store.Record(), (OptionsRecord{3, 5, 0}));
+        store.Record() = {8, 20, -1};
+        EXPECT_FALSE(store.Save().ok);
+        EXPECT_TRUE(store.Load().ok);
+        EXPECT_EQ(store.Record(), (OptionsRecord{8, 20, -1})) << "not replaced by the older file";
+    }
+    // Once the file can be written again, the kept choices reach it.
+    fs::permissions(dir.file(), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(store.Load().ok);
+    EXPECT_EQ(ReadAll(dir.file()), (Bytes{8, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF}));
+    EXPECT_EQ(store.Record(), (OptionsRecord{8, 20, -1}));
 }
 
 }  // namespace
