@@ -1,0 +1,60 @@
+#include "session/frm_congratulations.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "session/japanese_font.h"
+
+namespace tessaro {
+
+frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double left, std::int32_t top,
+                                       QPoint screenOrigin, std::function<void()> bobjClear)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      scale_(scale),
+      bobjClear_(std::move(bobjClear)),
+      rainbow_(QStringLiteral(":/tessaro/rainbow.png")) {
+    setWindowTitle(QStringLiteral("Congratulations"));
+    setModal(true);
+    setFixedSize(scale_.ToPixels(kWidth), scale_.ToPixels(kHeight));
+
+    label1_ = new QLabel(QStringLiteral("おめでとう"), this);
+    label1_->setGeometry(scale_.ToPixels(120), scale_.ToPixels(120), scale_.ToPixels(3150), scale_.ToPixels(720));
+    label1_->setFont(JapaneseGothic(36));
+    label1_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label1_->setFocusPolicy(Qt::NoFocus);
+
+    cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);
+    cmdOK_->setGeometry(scale_.ToPixels(1320), scale_.ToPixels(960), scale_.ToPixels(735), scale_.ToPixels(495));
+    cmdOK_->setAutoDefault(false);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmCongratulations::cmdOK_Click);
+    cmdOK_->setFocus();
+
+    Form_Load(left, top, screenOrigin);
+}
+
+void frmCongratulations::Form_Load(double left, std::int32_t top, QPoint screenOrigin) {
+    move(screenOrigin + QPoint(scale_.ToPixels(left), scale_.ToPixels(top)));
+}
+
+void frmCongratulations::cmdOK_Click() {
+    if (bobjClear_) bobjClear_();
+    closing_ = true;
+    accept();
+}
+
+void frmCongratulations::reject() {}
+
+void frmCongratulations::closeEvent(QCloseEvent* event) {
+    // Only the button ends the game; a window manager's close is refused.
+    if (!closing_) event->ignore();
+}
+
+void frmCongratulations::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(192, 255, 255));
+    painter.drawPixmap(0, 0, rainbow_);  // at its own size, from the top-left corner
+}
+
+}  // namespace tessaro

@@ -1,0 +1,28 @@
+#include "session/game_texts.h"
+
+#include <cstdio>
+
+namespace tessaro {
+
+std::string FacesText(int count) {
+    return "現在全色一致している面数は　" + std::to_string(count) + "　面です";
+}
+
+std::string ClockText(std::int32_t elapsedSec) {
+    const std::int64_t s = elapsedSec < 0 ? 0 : elapsedSec;
+    char hms[48];
+    std::snprintf(hms, sizeof hms, "%02d時間%02d分%02d秒", static_cast<int>(s / 3600 % 24),
+                  static_cast<int>(s / 60 % 60), static_cast<int>(s % 60));
+    return std::string("所要時間　") + hms + "　です";
+}
+
+std::string ClicksText(std::int32_t clicks) {
+    return "今までのクリック回数は　" + std::to_string(clicks) + "　回です";
+}
+
+bool LabelFits(float scaleWidth, std::int32_t labelWidth) {
+    const float half = scaleWidth / 2.0F;
+    return half >= static_cast<float>(labelWidth);
+}
+
+}  // namespace tessaro

@@ -1,0 +1,76 @@
+#pragma once
+// What the game asks of its window. The game logic never calls the toolkit;
+// the main window implements this, and the tests replace it.
+
+#include <cstdint>
+#include <string>
+
+#include "board/surface.h"
+
+namespace tessaro {
+
+// The message labels lblMes(0) to lblMes(3).
+enum class Mes { Faces = 0, Time = 1, Clicks = 2, Notice = 3 };
+
+enum class Pointer { Default, Busy, Invisible };
+
+enum class PauseKind {
+    Shuffle,        // a quarter of a second after each shown shuffle move
+    Demonstration,  // until the clock's whole seconds have advanced by two
+};
+
+// The two values of the options file that a new game is built from.
+struct GameSettings {
+    std::int32_t blockN = 0;
+    std::int32_t difficulty = 0;
+};
+
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    virtual Surface& DrawingSurface() = 0;
+    // The client area in twips.
+    virtual float ScaleWidth() const = 0;
+    virtual float ScaleHeight() const = 0;
+
+    virtual void SetPointer(Pointer shape) = 0;
+
+    // Loads the options file (reporting any failure itself) and returns the
+    // values a new game uses.
+    virtual GameSettings LoadSettings() = 0;
+    // The options' current number of shuffle moves; the practice command can
+    // change it while a game runs.
+    virtual std::int32_t Difficulty() const = 0;
+    // chkOption(0) "  Can see the shuffle", chkOption(1) "Can see the Demonstration".
+    virtual bool IsOptionChecked(int index) const = 0;
+
+    // Waits while letting window events run. Returns false when the wait was
+    // cut short because the program is ending: the caller stops at once.
+    virtual bool Pause(PauseKind kind) = 0;
+
+    // Moves a label, empties it, makes it size itself to its text and hides it.
+    virtual void PlaceLabel(Mes label, double left, std::int32_t top) = 0;
+    virtual void SetLabelText(Mes label, const std::string& text) = 0;
+    virtual std::int32_t LabelWidth(Mes label) const = 0;  // twips
+    virtual void SetLabelVisible(Mes label, bool visible) = 0;
+    // The demonstration's notice: red text without background or border,
+    // sized to its text, shown at the given place.
+    virtual void ShowNotice(double left, std::int32_t top, const std::string& text) = 0;
+
+    virtual void SetClockEnabled(bool enabled) = 0;
+    virtual void PlayClick() = 0;
+
+    // Shows the congratulations window modally at a screen position in twips
+    // and returns when it has been closed.
+    virtual void ShowCongratulations(double left, std::int32_t top) = 0;
+
+    // The demonstration: the Game and Option menus, and the smiling pointer
+    // imgDemoPointa(0).
+    virtual void SetGameMenusEnabled(bool enabled) = 0;
+    virtual void ShowDemoPointer(std::int32_t size) = 0;
+    virtual void MoveDemoPointer(std::int32_t left, std::int32_t top) = 0;
+    virtual void HideDemoPointer() = 0;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,684 @@
+// A whole game without a window: new game and shuffle, presses, the clock
+// and counters, winning, the undo key and the demonstration, with a fake
+// window that records what the game asks of it.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+#include "recording_surface.h"
+#include "session/game.h"
+#include "session/game_texts.h"
+#include "session/move_history.h"
+#include "session/random_source.h"
+
+namespace tessaro {
+namespace {
+
+using testing::RecordingSurface;
+
+// ---------------------------------------------------------------- fakes
+
+class ScriptedRandom : public RandomSource {
+public:
+    std::deque<float> draws;
+    std::vector<std::uint64_t> seeds;
+    void Seed(std::uint64_t seed) override { seeds.push_back(seed); }
+    float Next() override {
+        if (draws.empty()) return 0.0F;
+        const float r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+    // Two draws per move, kind first, that give exactly these moves.
+    void Script(const std::vector<RecordedMove>& moves, int n) {
+        for (const auto& m : moves) {
+            draws.push_back((static_cast<float>(m.kind) - 0.5F) / 6.0F);
+            draws.push_back((static_cast<float>(m.line) - 0.5F) / static_cast<float>(n));
+        }
+    }
+};
+
+struct Label {
+    double left = 0;
+    std::int32_t top = 0;
+    std::string text;
+    bool visible = false;
+    int textSets = 0;
+};
+
+class FakeView : public GameView {
+public:
+    RecordingSurface surface;
+    float width = 6675, height = 5880;
+    GameSettings file{3, 5};         // what LoadSettings finds
+    std::int32_t difficulty = 0;     // the live options value
+    std::array<bool, 2> checked{};   // chkOption(0), chkOption(1)
+    std::function<bool(PauseKind)> onPause;
+    std::function<void()> onCongratulations;
+    std::vector<std::string> log;
+    std::map<Mes, Label> labels;
+    bool clock = false;
+    int clicksPlayed = 0;
+    std::vector<std::pair<double, std::int32_t>> congratulations;
+    bool menusEnabled = true;
+    Pointer pointer = Pointer::Default;
+    bool demoPointerVisible = false;
+    std::int32_t demoPointerSize = 0;
+    std::vector<std::pair<std::int32_t, std::int32_t>> demoPointerMoves;
+    std::pair<double, std::int32_t> noticeAt{};
+    int pauses = 0;
+
+    Surface& DrawingSurface() override { return surface; }
+    float ScaleWidth() const override { return width; }
+    float ScaleHeight() const override { return height; }
+    void SetPointer(Pointer shape) override {
+        pointer = shape;
+        log.push_back(shape == Pointer::Busy ? "busy" : shape == Pointer::Invisible ? "invisible" : "arrow");
+    }
+    GameSettings LoadSettings() override {
+        log.push_back("load");
+        difficulty = file.difficulty;
+        return file;
+    }
+    std::int32_t Difficulty() const override { return difficulty; }
+    bool IsOptionChecked(int index) const override { return checked[static_cast<std::size_t>(index)]; }
+    bool Pause(PauseKind kind) override {
+        ++pauses;
+        return onPause ? onPause(kind) : true;
+    }
+    void PlaceLabel(Mes label, double left, std::int32_t top) override {
+        labels[label] = {left, top, "", false, 0};
+        log.push_back("place " + std::to_string(static_cast<int>(label)));
+    }
+    void SetLabelText(Mes label, const std::string& text) override {
+        labels[label].text = text;
+        ++labels[label].textSets;
+    }
+    // About 100 twips per character, like a small proportional font.
+    std::int32_t LabelWidth(Mes label) const override {
+        const std::string& t = labels.count(label) ? labels.at(label).text : "";
+        std::int32_t chars = 0;
+        for (unsigned char c : t) chars += (c & 0xC0) != 0x80;
+        return chars * 100;
+    }
+    void SetLabelVisible(Mes label, bool visible) override { labels[label].visible = visible; }
+    void ShowNotice(double left, std::int32_t top, const std::string& text) override {
+        noticeAt = {left, top};
+        labels[Mes::Notice] = {left, top, text, true, 1};
+        log.push_back("notice");
+    }
+    void SetClockEnabled(bool enabled) override {
+        clock = enabled;
+        log.push_back(enabled ? "clock on" : "clock off");
+    }
+    void PlayClick() override { ++clicksPlayed; }
+    void ShowCongratulations(double left, std::int32_t top) override {
+        congratulations.emplace_back(left, top);
+        if (onCongratulations) onCongratulations();
+    }
+    void SetGameMenusEnabled(bool enabled) override { menusEnabled = enabled; }
+    void ShowDemoPointer(std::int32_t size) override {
+        demoPointerVisible = true;
+        demoPointerSize = size;
+    }
+    void MoveDemoPointer(std::int32_t left, std::int32_t top) override { demoPointerMoves.emplace_back(left, top); }
+    void HideDemoPointer() override { demoPointerVisible = false; }
+};
+
+struct Session {
+    FakeView view;
+    ScriptedRandom random;
+    Game game{view, random, [] { return 1234u; }};
+
+    // Starts a game of n blocks whose shuffle makes exactly these moves.
+    void Start(int n, const std::vector<RecordedMove>& shuffle) {
+        view.file = {n, static_cast<std::int32_t>(shuffle.size())};
+        random.Script(shuffle, n);
+        game.NewGame();
+    }
+    // Presses the middle of button (kind, line).
+    void PressButton(int kind, int line) {
+        const Ishape* b = FindButton(kind, line);
+        ASSERT_NE(b, nullptr) << "button " << kind << "," << line;
+        const float half = static_cast<float>(game.BoardState().HalfBlock) / 2.0F;
+        game.Press(static_cast<float>(b->ButtonLeft()) + half, static_cast<float>(b->ButtonTop()) + half);
+    }
+    const Ishape* FindButton(int kind, int line) const {
+        for (const auto& b : game.BoardState().ButtonObjs)
+            if (b->BuFaceN() == kind && b->BuLineN() == line) return b.get();
+        return nullptr;
+    }
+};
+
+Cube Replayed(int n, const std::vector<RecordedMove>& moves) {
+    Cube cube(n);
+    for (const auto& m : moves) cube.ApplyMove(m.kind, m.line);
+    return cube;
+}
+
+bool SameCells(const Cube& a, const Cube& b) {
+    if (a.BlockN() != b.BlockN()) return false;
+    for (int f = 0; f <= 6; ++f)
+        for (int r = 0; r <= a.BlockN(); ++r)
+            for (int c = 0; c <= a.BlockN(); ++c)
+                if (a.CubeCells(f, r, c) != b.CubeCells(f, r, c)) return false;
+    return true;
+}
+
+const std::vector<RecordedMove> kFiveMoves = {{1, 2}, {6, 3}, {3, 1}, {4, 3}, {5, 2}};
+
+// ---------------------------------------------------------------- chance
+
+TEST(Random, SeededGeneratorIsPinnedAndNeverReachesOne) {
+    SeededRandom random(42);
+    const std::vector<std::uint32_t> golden = {random.NextBits(), random.NextBits(), random.NextBits()};
+    SeededRandom again(42);
+    for (std::uint32_t value : golden) EXPECT_EQ(again.NextBits(), value);
+    EXPECT_EQ(golden, (std::vector<std::uint32_t>{3270867926u, 1795671209u, 1924641435u}))
+        << "a seed must give the same shuffle on every platform";
+    SeededRandom many(7);
+    for (int i = 0; i < 100000; ++i) {
+        const float r = many.Next();
+        ASSERT_GE(r, 0.0F);
+        ASSERT_LT(r, 1.0F);
+    }
+}
+
+TEST(Random, WholeNumbersCoverOneToMAndNothingElse) {
+    const float largest = 1.0F - 0x1.0p-24F;
+    const std::vector<std::tuple<float, int, int>> cases = {
+        {0.0F, 6, 1}, {largest, 6, 6}, {largest, 10, 10}, {largest, 2, 2}, {0.5F, 6, 4}, {0.5F, 2, 2},
+        {0.1666666F, 6, 1}, {0.16666667F, 6, 2},
+    };
+    for (auto [r, m, whole] : cases) EXPECT_EQ(DrawWhole(r, m), whole) << r << " of " << m;
+}
+
+// ---------------------------------------------------------------- texts
+
+TEST(Texts, ClockClicksAndFacesSentences) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {ClockText(1), "所要時間　00時間00分01秒　です"},
+        {ClockText(3725), "所要時間　01時間02分05秒　です"},
+        {ClockText(86400), "所要時間　00時間00分00秒　です"},  // a whole day starts again at 00
+        {ClockText(86399), "所要時間　23時間59分59秒　です"},
+        {ClicksText(1), "今までのクリック回数は　1　回です"},
+        {ClicksText(250), "今までのクリック回数は　250　回です"},
+        {FacesText(2), "現在全色一致している面数は　2　面です"},
+    };
+    for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
+}
+
+TEST(Texts, LabelShowsOnlyWhileItFitsInHalfTheWidth) {
+    EXPECT_TRUE(LabelFits(2000, 1000));
+    EXPECT_FALSE(LabelFits(1999, 1000));
+    EXPECT_TRUE(LabelFits(1999, 999));
+    EXPECT_TRUE(LabelFits(0, 0));
+}
+
+// ---------------------------------------------------------------- history
+
+TEST(History, KeepsTheLastDifficultyMovesOldestFirst) {
+    MoveHistory h;
+    h.Reset(5);
+    for (int move = 1; move <= 7; ++move) h.Back(move % 6 + 1, move, 5);
+    EXPECT_EQ(h.HistCount, 5);
+    EXPECT_EQ(h.HistPos, 5);
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(h.Entry(i).line, i + 2) << "entries 1 to 5 hold moves 3 to 7";
+
+    MoveHistory none;
+    none.Reset(0);
+    none.Back(3, 2, 0);
+    EXPECT_EQ(none.HistCount, 0);
+    EXPECT_EQ(none.HistPos, 0);
+    EXPECT_FALSE(none.TakeBack(0));
+}
+
+TEST(History, StaysInsideItsArraysWhenTheDifficultyChangesDuringAGame) {
+    // Raised by the practice command: the arrays made for 3 moves hold 3.
+    MoveHistory raised;
+    raised.Reset(3);
+    for (int move = 1; move <= 10; ++move) raised.Back(1, move, 40);
+    EXPECT_EQ(raised.HistCount, 3);
+    EXPECT_EQ(raised.Entry(3).line, 10);
+    int undone = 0;
+    while (raised.TakeBack(40)) ++undone;
+    EXPECT_EQ(undone, 3);
+
+    // Lowered: entries stay where they are, and nothing beyond the new
+    // value can be taken back.
+    MoveHistory lowered;
+    lowered.Reset(40);
+    for (int move = 1; move <= 20; ++move) lowered.Back(2, move, 40);
+    lowered.Back(2, 21, 5);
+    EXPECT_EQ(lowered.HistCount, 20);
+    EXPECT_EQ(lowered.Entry(20).line, 21);
+    EXPECT_FALSE(lowered.TakeBack(5)) << "HistPos 20 is beyond 5";
+    EXPECT_TRUE(lowered.TakeBack(40));
+
+    // Negative values never reach an index.
+    MoveHistory negative;
+    negative.Reset(-4);
+    EXPECT_EQ(negative.Capacity(), 0);
+    negative.Back(1, 1, -4);
+    negative.RecordShuffle(1, 1, 1);
+    EXPECT_FALSE(negative.TakeBack(-4));
+}
+
+// ---------------------------------------------------------------- new game
+
+TEST(NewGame, BuildsInOrderAndStartsTheClock) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    const std::vector<std::string> expected = {"busy", "load", "place 0", "place 1", "place 2", "clock on", "arrow"};
+    EXPECT_EQ(s.view.log, expected);
+    EXPECT_EQ(s.view.surface.drawn.front().kind, testing::Primitive::Cls);
+    EXPECT_TRUE(s.view.labels[Mes::Time].visible) << "visible, empty until the first tick";
+    EXPECT_EQ(s.view.labels[Mes::Time].text, "");
+    EXPECT_FALSE(s.view.labels[Mes::Faces].visible);
+    EXPECT_FALSE(s.view.labels[Mes::Clicks].visible);
+    EXPECT_EQ(s.game.ClickCount, 0);
+    EXPECT_EQ(s.game.ElapsedSec, 0);
+    EXPECT_EQ(s.random.seeds.size(), 1u) << "one seeding per shuffle";
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, kFiveMoves))) << "the shuffle replays";
+    EXPECT_EQ(s.game.History().Capacity(), 5);
+    for (int i = 0; i <= 5; ++i) EXPECT_EQ(s.game.History().Entry(i).kind, 0) << "not recorded without the demonstration";
+    EXPECT_EQ(s.view.pauses, 0);
+    // The net as drawn last shows the shuffled cube.
+    EXPECT_EQ(s.game.BoardState().Block(1, 2, 1, 3).BlockColor, s.game.CubeState()->CubeCells(1, 2, 1));
+}
+
+TEST(NewGame, ShownShuffleRecordsAndPausesAfterEveryMove) {
+    Session s;
+    s.view.checked = {true, true};
+    std::vector<int> drawnAtPause;
+    s.view.onPause = [&](PauseKind kind) {
+        EXPECT_EQ(kind, PauseKind::Shuffle);
+        drawnAtPause.push_back(static_cast<int>(s.view.surface.drawn.size()));
+        return true;
+    };
+    s.Start(3, kFiveMoves);
+    EXPECT_EQ(drawnAtPause.size(), 5u);
+    for (std::size_t i = 1; i < drawnAtPause.size(); ++i)
+        EXPECT_EQ(drawnAtPause[i] - drawnAtPause[i - 1], 54 * 11) << "the net is redrawn after each pause";
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(s.game.History().Entry(i).kind, kFiveMoves[static_cast<std::size_t>(i - 1)].kind);
+        EXPECT_EQ(s.game.History().Entry(i).line, kFiveMoves[static_cast<std::size_t>(i - 1)].line);
+    }
+    EXPECT_EQ(s.game.History().Entry(0).kind, 0);
+    EXPECT_EQ(s.game.History().HistCount, 0);
+}
+
+TEST(NewGame, OutOfRangeOptionsStillGiveAPlayableNet) {
+    struct Case {
+        GameSettings file;
+        int n;
+        std::int32_t capacity;
+    };
+    const std::vector<Case> cases = {
+        {{0, 0}, 2, 0},  // a fresh folder
+        {{1, -5}, 2, 0},
+        {{11, 3}, 10, 3},
+        {{INT32_MIN, INT32_MAX}, 2, kMaxDifficulty},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.view.file = c.file;
+        s.game.NewGame();
+        EXPECT_EQ(s.game.BlockN(), c.n);
+        EXPECT_EQ(s.game.History().Capacity(), c.capacity);
+        EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), static_cast<std::size_t>(6 * c.n));
+        EXPECT_TRUE(s.view.clock);
+    }
+}
+
+TEST(NewGame, PracticeGameDrawsNothingAndLeavesTheCubeSolved) {
+    Session s;
+    s.view.checked = {true, false};
+    s.Start(4, {});
+    EXPECT_TRUE(s.random.seeds.empty()) << "no seeding, no draws";
+    EXPECT_EQ(s.game.CubeState()->CountSolvedFaces(), 6);
+    EXPECT_EQ(s.view.pauses, 0);
+    EXPECT_TRUE(s.view.clock);
+}
+
+TEST(NewGame, StartChosenDuringAShufflePauseTakesOverCleanly) {
+    Session s;
+    s.view.checked = {true, false};
+    bool restarted = false;
+    s.view.onPause = [&](PauseKind) {
+        if (!restarted) {
+            restarted = true;
+            s.view.file = {5, 2};
+            s.random.draws.clear();
+            s.random.Script({{2, 5}, {4, 1}}, 5);
+            s.view.checked = {false, false};
+            s.game.NewGame();  // Game > Start inside the pause
+        }
+        return true;
+    };
+    s.view.file = {3, 5};
+    s.random.Script(kFiveMoves, 3);
+    s.game.NewGame();
+
+    EXPECT_EQ(s.game.BlockN(), 5);
+    EXPECT_EQ(s.game.History().Capacity(), 2);
+    EXPECT_EQ(s.game.BoardState().BlockObjs.size(), 6u * 25 + 1);
+    EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), 30u);
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(5, {{2, 5}, {4, 1}})));
+    EXPECT_EQ(std::count(s.view.log.begin(), s.view.log.end(), "clock on"), 1) << "only the newer game starts it";
+    EXPECT_EQ(s.view.pointer, Pointer::Default);
+    EXPECT_EQ(s.view.pauses, 1);
+}
+
+TEST(NewGame, EndingProgramStopsTheShuffleAtOnce) {
+    Session s;
+    s.view.checked = {true, false};
+    s.view.onPause = [](PauseKind) { return false; };
+    s.Start(3, kFiveMoves);
+    EXPECT_EQ(s.view.pauses, 1);
+    EXPECT_FALSE(s.view.clock);
+}
+
+TEST(NewGame, NothingOfThePreviousGameSurvives) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    s.PressButton(1, 1);
+    s.PressButton(3, 2);
+    EXPECT_EQ(s.game.History().HistPos, 2);
+    s.Start(4, {{1, 1}});
+    EXPECT_EQ(s.game.History().HistPos, 0) << "the undo key has nothing to take back";
+    EXPECT_EQ(s.game.ClickCount, 0);
+    const Cube before = *s.game.CubeState();
+    s.game.Undo();
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), before));
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(4, {{1, 1}})));
+}
+
+// ---------------------------------------------------------------- presses
+
+TEST(Press, MovesRedrawsCountsAndChecks) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    s.game.MoveRow = 3;
+    const std::size_t drawn = s.view.surface.drawn.size();
+    s.PressButton(4, 2);
+    EXPECT_EQ(s.game.MoveCol, 2);
+    EXPECT_EQ(s.game.MoveRow, 3) << "the other member keeps its value";
+    std::vector<RecordedMove> moves = kFiveMoves;
+    moves.push_back({4, 2});
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, moves)));
+    EXPECT_EQ(s.view.surface.drawn.size() - drawn, 54u * 11) << "blocks redrawn, buttons not";
+    EXPECT_EQ(s.view.clicksPlayed, 1);
+    EXPECT_EQ(s.game.ClickCount, 1);
+    EXPECT_EQ(s.view.labels[Mes::Clicks].text, "今までのクリック回数は　1　回です");
+    EXPECT_TRUE(s.view.labels[Mes::Clicks].visible);
+    EXPECT_EQ(s.view.labels[Mes::Faces].text, FacesText(s.game.CubeState()->CountSolvedFaces()));
+}
+
+TEST(Press, MissingEveryButtonDoesNothingAtAll) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    const Cube before = *s.game.CubeState();
+    const std::size_t drawn = s.view.surface.drawn.size();
+    for (auto [x, y] : std::vector<std::pair<float, float>>{{3534, 2063}, {3600, 2300}, {0, 0}, {-50, 9999}})
+        s.game.Press(x, y);
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), before));
+    EXPECT_EQ(s.view.surface.drawn.size(), drawn);
+    EXPECT_EQ(s.view.clicksPlayed, 0);
+    EXPECT_EQ(s.game.ClickCount, 0);
+    EXPECT_EQ(s.game.History().HistCount, 0);
+}
+
+TEST(Press, PracticeGameMovesButNeitherCountsNorChecks) {
+    Session s;
+    s.Start(3, {});
+    s.PressButton(1, 1);
+    EXPECT_EQ(s.view.clicksPlayed, 1);
+    EXPECT_EQ(s.game.CubeState()->CountSolvedFaces(), 2);
+    EXPECT_EQ(s.game.ClickCount, 0);
+    EXPECT_EQ(s.view.labels[Mes::Clicks].textSets, 0);
+    EXPECT_EQ(s.view.labels[Mes::Faces].textSets, 0);
+    s.PressButton(2, 1);  // solved again: not announced
+    EXPECT_TRUE(s.view.congratulations.empty());
+}
+
+TEST(Press, BeforeTheFirstGameNothingReacts) {
+    Session s;
+    s.game.Press(3535, 2063);
+    s.game.Resize();
+    s.game.Undo();
+    s.game.Tick();
+    EXPECT_EQ(s.view.clicksPlayed, 0);
+    EXPECT_TRUE(s.view.surface.drawn.empty()) << "a resize before the first game draws nothing";
+    EXPECT_EQ(s.game.BlockN(), 0);
+}
+
+// ---------------------------------------------------------------- winning
+
+TEST(Win, LastMoveStopsTheClockAndOpensTheWindowWhereDescribed) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    const float buttonX = static_cast<float>(s.FindButton(1, 1)->ButtonLeft());
+    const float buttonY = static_cast<float>(s.FindButton(1, 1)->ButtonTop());
+    s.view.onCongratulations = [&] {
+        EXPECT_FALSE(s.view.clock) << "the clock stops before the window opens";
+        EXPECT_EQ(s.view.labels[Mes::Faces].text, FacesText(6)) << "the label already reads six";
+        s.game.BobjClear();  // its OK button
+    };
+    for (int i = 4; i >= 0; --i) {
+        const RecordedMove m = kFiveMoves[static_cast<std::size_t>(i)];
+        s.PressButton(ReverseKind(m.kind), m.line);
+    }
+    ASSERT_EQ(s.view.congratulations.size(), 1u);
+    const Board& b = s.game.BoardState();
+    EXPECT_DOUBLE_EQ(s.view.congratulations[0].first, b.BlockObjs[19].BlockLeft / 3.0);
+    EXPECT_EQ(s.view.congratulations[0].second, b.BlockObjs[37].BlockTop);
+    EXPECT_EQ(s.game.History().HistPos, 0);
+    EXPECT_EQ(s.game.ClickCount, 5) << "the winning click is counted";
+    for (int f = 1; f <= 6; ++f) EXPECT_TRUE(s.game.FaceDone()[static_cast<std::size_t>(f)]);
+
+    // After OK the drawn buttons no longer react.
+    const Cube solved = *s.game.CubeState();
+    s.game.Press(buttonX, buttonY);  // still drawn, but no longer a button
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), solved));
+    EXPECT_EQ(s.game.ClickCount, 5);
+    s.game.Undo();
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), solved)) << "nothing to undo after a win";
+
+    // A resize rebuilds them; the clock stays stopped.
+    s.game.Resize();
+    EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), 18u);
+    s.PressButton(1, 1);
+    EXPECT_EQ(s.game.ClickCount, 6);
+    EXPECT_FALSE(s.view.clock);
+}
+
+TEST(Win, SixFacesInOtherColoursCountAsWon) {
+    Session s;
+    s.Start(3, {{2, 1}, {2, 2}, {2, 3}, {1, 1}});
+    s.view.onCongratulations = [&] { s.game.BobjClear(); };
+    s.PressButton(2, 1);  // every row shifted right once more than left: six faces, none its own colour
+    EXPECT_EQ(s.view.congratulations.size(), 1u);
+    EXPECT_NE(s.game.CubeState()->CubeCells(1, 1, 1), kFaceColors[1]);
+}
+
+TEST(Labels, FitRuleHidesTextTooWideForHalfTheWindow) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    s.view.width = 2000;  // half is 1000 twips; the sentences are wider
+    s.game.Tick();
+    s.PressButton(1, 1);
+    EXPECT_FALSE(s.view.labels[Mes::Time].visible);
+    EXPECT_FALSE(s.view.labels[Mes::Clicks].visible);
+    EXPECT_FALSE(s.view.labels[Mes::Faces].visible);
+    EXPECT_EQ(s.view.labels[Mes::Time].text, "所要時間　00時間00分01秒　です") << "the caption is still updated";
+    s.view.width = 6675;
+    s.game.Tick();
+    EXPECT_TRUE(s.view.labels[Mes::Time].visible);
+    EXPECT_EQ(s.game.ElapsedSec, 2);
+}
+
+TEST(Labels, ResizeHidesAndEmptiesTheThreeLabelsButKeepsTheGame) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    s.game.Tick();
+    s.PressButton(3, 1);
+    const Cube before = *s.game.CubeState();
+    s.view.width = 9000;
+    s.game.Resize();
+    for (Mes m : {Mes::Faces, Mes::Time, Mes::Clicks}) {
+        EXPECT_FALSE(s.view.labels[m].visible);
+        EXPECT_EQ(s.view.labels[m].text, "");
+    }
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), before));
+    EXPECT_EQ(s.game.ClickCount, 1);
+    EXPECT_EQ(s.game.ElapsedSec, 1);
+    EXPECT_EQ(s.game.History().HistPos, 1);
+    EXPECT_EQ(s.game.BoardState().BlockSize, 452) << "laid out for the new size";
+    EXPECT_EQ(s.game.BoardState().Block(1, 1, 1, 3).BlockLeft, 2 * 4 * 452 + 452 + 884);
+}
+
+// ---------------------------------------------------------------- undo
+
+TEST(Undo, TakesBackThePlayersRecentMovesOnly) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    const Cube shuffled = *s.game.CubeState();
+    s.PressButton(1, 1);
+    s.PressButton(5, 2);
+    s.PressButton(4, 3);
+    const int clicks = s.game.ClickCount;
+    for (int i = 0; i < 3; ++i) s.game.Undo();
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), shuffled));
+    s.game.Undo();  // a fourth press does nothing
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), shuffled));
+    EXPECT_EQ(s.game.ClickCount, clicks) << "an undo is not a click";
+    EXPECT_EQ(s.view.clicksPlayed, 3) << "and plays no sound";
+
+    // Seven moves with five remembered: only the last five come back.
+    for (int i = 1; i <= 7; ++i) s.PressButton(i % 2 + 1, i % 3 + 1);
+    for (int i = 0; i < 9; ++i) s.game.Undo();
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), [&] {
+        Cube c = shuffled;
+        for (int i = 1; i <= 2; ++i) c.ApplyMove(i % 2 + 1, i % 3 + 1);
+        return c;
+    }()));
+}
+
+TEST(Undo, ZeroDifficultyNeverUndoes) {
+    Session practice;
+    practice.Start(3, {});
+    practice.PressButton(1, 2);
+    practice.game.Undo();
+    EXPECT_EQ(practice.game.CubeState()->CountSolvedFaces(), 2);
+}
+
+TEST(Undo, CubeRestoredByUndoingIsNotWonButOneRestoredByAClickIs) {
+    Session s;
+    s.Start(3, {{1, 1}, {2, 1}});  // a shuffle that came out solved by chance
+    s.view.onCongratulations = [&] { s.game.BobjClear(); };
+    s.PressButton(3, 1);
+    const int faceTexts = s.view.labels[Mes::Faces].textSets;
+    s.game.Undo();
+    EXPECT_EQ(s.game.CubeState()->CountSolvedFaces(), 6);
+    EXPECT_TRUE(s.view.congratulations.empty());
+    EXPECT_EQ(s.view.labels[Mes::Faces].textSets, faceTexts) << "the undo does not count faces";
+    EXPECT_TRUE(s.view.clock);
+
+    s.PressButton(3, 1);
+    s.PressButton(4, 1);
+    EXPECT_EQ(s.view.congratulations.size(), 1u);
+}
+
+// ---------------------------------------------------------------- demonstration
+
+TEST(Demo, TakesTheShuffleBackPointingAtEachButtonFirst) {
+    Session s;
+    s.view.checked = {false, true};
+    std::vector<bool> menusAtPause;
+    std::vector<std::size_t> pointerMovesAtPause;
+    s.view.onPause = [&](PauseKind kind) {
+        EXPECT_EQ(kind, PauseKind::Demonstration);
+        menusAtPause.push_back(s.view.menusEnabled);
+        pointerMovesAtPause.push_back(s.view.demoPointerMoves.size());
+        EXPECT_EQ(s.view.pointer, Pointer::Invisible);
+        EXPECT_TRUE(s.view.demoPointerVisible);
+        return true;
+    };
+    s.Start(3, kFiveMoves);
+
+    ASSERT_EQ(s.view.demoPointerMoves.size(), 5u);
+    for (int step = 0; step < 5; ++step) {
+        const RecordedMove m = kFiveMoves[static_cast<std::size_t>(4 - step)];
+        const Ishape* b = s.FindButton(ReverseKind(m.kind), m.line);
+        EXPECT_EQ(s.view.demoPointerMoves[static_cast<std::size_t>(step)],
+                  std::make_pair(b->ButtonLeft(), b->ButtonTop()))
+            << "step " << step;
+        EXPECT_EQ(pointerMovesAtPause[static_cast<std::size_t>(step)], static_cast<std::size_t>(step + 1));
+    }
+    EXPECT_EQ(menusAtPause, std::vector<bool>(5, false));
+    EXPECT_EQ(s.game.CubeState()->CountSolvedFaces(), 6);
+    EXPECT_EQ(s.view.labels[Mes::Faces].textSets, 0) << "a demonstration never wins";
+    EXPECT_TRUE(s.view.congratulations.empty());
+    EXPECT_EQ(s.view.demoPointerSize, s.game.BoardState().HalfBlock);
+    // The notice stood where the clock would, and everything is restored.
+    const Board& b = s.game.BoardState();
+    EXPECT_DOUBLE_EQ(s.view.noticeAt.first, b.BlockObjs[19].BlockLeft / 3.0);
+    EXPECT_EQ(s.view.noticeAt.second, b.BlockObjs[46].BlockTop + 400);
+    EXPECT_EQ(s.view.labels[Mes::Notice].text, "ただいまデモ中につき自動操作中");
+    EXPECT_FALSE(s.view.labels[Mes::Notice].visible);
+    EXPECT_FALSE(s.view.demoPointerVisible);
+    EXPECT_TRUE(s.view.menusEnabled);
+    EXPECT_EQ(s.view.pointer, Pointer::Default);
+    EXPECT_FALSE(s.view.clock);
+    EXPECT_FALSE(s.view.labels[Mes::Time].visible);
+    EXPECT_EQ(s.game.ClickCount, 0);
+    EXPECT_EQ(s.game.History().HistCount, 0);
+}
+
+TEST(Demo, PressDuringAPauseMovesALineAndTheDemonstrationGoesOn) {
+    Session s;
+    s.view.checked = {false, true};
+    bool pressed = false;
+    s.view.onPause = [&](PauseKind) {
+        if (!pressed) {
+            pressed = true;
+            s.PressButton(1, 1);
+        }
+        return true;
+    };
+    s.Start(3, kFiveMoves);
+    EXPECT_EQ(s.view.pauses, 5);
+    EXPECT_LT(s.game.CubeState()->CountSolvedFaces(), 6) << "the press stays on the cube";
+    EXPECT_EQ(s.view.clicksPlayed, 1);
+}
+
+TEST(Demo, ZeroMovesOnlyFlashesTheNotice) {
+    Session s;
+    s.view.checked = {false, true};
+    s.Start(3, {});
+    EXPECT_EQ(s.view.pauses, 0);
+    EXPECT_EQ(std::count(s.view.log.begin(), s.view.log.end(), "notice"), 1);
+    EXPECT_FALSE(s.view.labels[Mes::Notice].visible);
+    EXPECT_TRUE(s.view.menusEnabled);
+    EXPECT_FALSE(s.view.clock);
+}
+
+TEST(Demo, UnrecordedEntriesMakeNoMoveAndLeaveThePointer) {
+    Session s;
+    s.view.checked = {true, false};  // recording switched on only after two moves
+    int shufflePauses = 0;
+    s.view.onPause = [&](PauseKind kind) {
+        if (kind == PauseKind::Shuffle && ++shufflePauses == 2) s.view.checked = {true, true};
+        return true;
+    };
+    s.Start(3, kFiveMoves);
+    EXPECT_EQ(s.view.pauses, 5 + 5);
+    EXPECT_EQ(s.view.demoPointerMoves.size(), 3u);
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, {kFiveMoves[0], kFiveMoves[1]})));
+}
+
+}  // namespace
+}  // namespace tessaro
