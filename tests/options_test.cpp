@@ -1,5 +1,6 @@
 // The options record and its 10-byte file: byte-exact encoding, short and
-// long files, and every way the file can refuse to be read or written.
+// long files, and every way the file can refuse to be read or written. Also
+// the reading of typed numbers.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,8 +9,10 @@
 #include <climits>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
+#include "options/number_text.h"
 #include "options/options_file.h"
 #include "options/options_record.h"
 #include "options/options_store.h"
@@ -233,6 +236,53 @@ TEST(OptionsStore, ChoicesThatCouldNotBeSavedSurviveTheNextLoad) {
     ASSERT_TRUE(store.Load().ok);
     EXPECT_EQ(ReadAll(dir.file()), (Bytes{8, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF}));
     EXPECT_EQ(store.Record(), (OptionsRecord{8, 20, -1}));
+}
+
+struct NumberCase {
+    std::string text;
+    NumberTextStatus status;
+    std::int32_t value = 0;
+};
+
+constexpr auto kOk = NumberTextStatus::Ok;
+constexpr auto kNaN = NumberTextStatus::NotANumber;
+constexpr auto kRange = NumberTextStatus::OutOfRange;
+
+TEST(NumberText, ReadsPlainDecimalNumbersRoundingHalvesToEvenOnTheDigits) {
+    const std::string zeros(2 << 20, '0'), nines(2 << 20, '9');
+    const std::vector<NumberCase> cases = {
+        {"12", kOk, 12}, {"007", kOk, 7}, {"  5\t", kOk, 5}, {"\t-3 ", kOk, -3}, {"+4", kOk, 4}, {"-0", kOk, 0},
+        {".5", kOk, 0}, {".51", kOk, 1}, {"5.", kOk, 5}, {"2.50", kOk, 2}, {"2.5", kOk, 2}, {"3.5", kOk, 4},
+        {"-2.5", kOk, -2}, {"-3.5", kOk, -4}, {"1.5", kOk, 2}, {"9.9", kOk, 10}, {"-0.4", kOk, 0}, {"-0.6", kOk, -1},
+        {"2.4999999999999999999", kOk, 2},  // a double would call this 2.5
+        {"2.5000000001", kOk, 3},
+        {"2.50000000000000000000000000000000000001", kOk, 3},
+        // The edges of 32 bits, after rounding.
+        {"2147483647", kOk, INT_MAX}, {"2147483647.4", kOk, INT_MAX}, {"2147483646.5", kOk, 2147483646},
+        {"2147483647.5", kRange}, {"2147483648", kRange}, {"-2147483648", kOk, INT_MIN},
+        {"-2147483648.5", kOk, INT_MIN}, {"-2147483648.6", kRange}, {"-2147483649", kRange},
+        {"4294967296", kRange}, {"18446744073709551616", kRange},  // 0 once wrapped to 32 or 64 bits
+        {"00000000000000000000002147483647", kOk, INT_MAX},
+        // Megabytes of digits.
+        {nines, kRange}, {"-" + nines, kRange}, {zeros + "42", kOk, 42}, {"3." + nines, kOk, 4},
+        {"2.5" + zeros, kOk, 2}, {"2.5" + zeros + "1", kOk, 3}, {nines + "x", kNaN},
+        // Not numbers.
+        {"", kNaN}, {"   ", kNaN}, {"abc", kNaN}, {"12abc", kNaN}, {"1e99", kNaN}, {"1E2", kNaN}, {"0x10", kNaN},
+        {"&H10", kNaN}, {"1,000", kNaN}, {"1 2", kNaN}, {"- 5", kNaN}, {"+", kNaN}, {"-", kNaN}, {".", kNaN},
+        {"-.", kNaN}, {"1.2.3", kNaN}, {"--1", kNaN}, {"+-1", kNaN}, {"12\n", kNaN}, {std::string("1\0" "2", 3), kNaN},
+        {"inf", kNaN}, {"NaN", kNaN},
+        {"\xEF\xBC\x91\xEF\xBC\x92", kNaN},  // full-width 12
+        {"\xE3\x80\x80" "12", kNaN},         // an ideographic space before 12
+        {"99999999999999999999x", kNaN},     // not a number, rather than too large
+    };
+    for (const auto& c : cases) {
+        const WholeNumber got = ParseWholeNumber(c.text);
+        const std::string shown = c.text.substr(0, 40);
+        EXPECT_EQ(got.status, c.status) << '"' << shown << '"';
+        if (c.status == kOk) {
+            EXPECT_EQ(got.value, c.value) << '"' << shown << '"';
+        }
+    }
 }
 
 }  // namespace

@@ -1,0 +1,212 @@
+#include "options/options_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <initializer_list>
+
+#include "options/difficulty_words.h"
+#include "options/number_text.h"
+
+namespace tessaro {
+
+namespace {
+
+// Where the panel lies on the main window, in twips.
+constexpr int kHomeLeft = 3240, kHomeTop = 2040;
+constexpr int kOpenLeft = 800, kOpenTop = 100;
+constexpr int kWidth = 3165, kHeight = 3255;
+
+const char16_t kTabCaption[] = u"Option";
+const char16_t kComboStartText[] = u"Combo1";
+const char16_t kBlockCountCaption[] = u"N of Block";
+const char16_t kDifficultyCaption[] = u"Difficulty";
+const char16_t kShowShuffleCaption[] = u"  Can see the shuffle";
+const char16_t kDemonstrationCaption[] = u"Can see the Demonstration";
+const char16_t kOkCaption[] = u"ＯＫ";
+const char16_t kCancelCaption[] = u"Cancel";
+
+const char16_t kNotANumberMessage[] =
+    u"ブロック数（N of Block）が数値になっていません。\n"
+    u"半角の数字で 2 から 10 までの数を入力して下さい。";
+const char16_t kOutOfRangeMessage[] =
+    u"ブロック数（N of Block）の数値が大きすぎるか小さすぎます。\n"
+    u"半角の数字で 2 から 10 までの数を入力して下さい。";
+
+QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+
+QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries) {
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    // Typed text stays typed text: it is neither added to the list nor
+    // completed or case-folded into a list entry, so "ultra" stays "ultra".
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    for (const char* entry : entries) combo->addItem(QString::fromLatin1(entry));
+    combo->setEditText(Text(kComboStartText));
+    return combo;
+}
+
+// The sizes are fixed in twips, while the default font varies by system and
+// can be wider than the captions were measured for; a caption that would be
+// cut off is drawn a little smaller instead.
+void ShrinkFontToFit(QWidget* widget) {
+    constexpr double kSmallestPointSize = 6.0;
+    QFont font = widget->font();
+    while (widget->sizeHint().width() > widget->width() && font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        widget->setFont(font);
+    }
+}
+
+}  // namespace
+
+OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scale)
+    : QTabWidget(parent), store_(store), scale_(scale) {
+    setObjectName(QStringLiteral("sstOption"));
+    page_ = new QWidget;
+    addTab(page_, Text(kTabCaption));
+    // Only the controls on the page take part in the tab order.
+    tabBar()->setFocusPolicy(Qt::NoFocus);
+
+    lblOption_[0] = new QLabel(Text(kBlockCountCaption), page_);
+    cmbOption_[0] = MakeCombo(page_, {"2", "3", "4", "5", "6", "7", "8", "9", "10"});
+    lblOption_[1] = new QLabel(Text(kDifficultyCaption), page_);
+    cmbOption_[1] = MakeCombo(page_, {"Ultra", "Hard", "Usuall", "Easy", "Practice"});
+    chkOption_[0] = new QCheckBox(Text(kShowShuffleCaption), page_);
+    chkOption_[0]->setChecked(true);
+    chkOption_[1] = new QCheckBox(Text(kDemonstrationCaption), page_);
+    cmdOk_ = new QPushButton(Text(kOkCaption), page_);
+    cmdCancel_ = new QPushButton(Text(kCancelCaption), page_);
+    // Outside a dialog these only act while the button has the focus; Enter
+    // and Esc everywhere else in the panel reach keyPressEvent below.
+    cmdOk_->setDefault(true);
+    cmdCancel_->setAutoDefault(true);
+
+    const char* names[] = {"lblOption0", "lblOption1", "cmbOption0", "cmbOption1", "chkOption0", "chkOption1"};
+    QWidget* named[] = {lblOption_[0], lblOption_[1], cmbOption_[0], cmbOption_[1], chkOption_[0], chkOption_[1]};
+    for (std::size_t i = 0; i < std::size(named); ++i) named[i]->setObjectName(QString::fromLatin1(names[i]));
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+
+    placements_ = {{
+        {cmbOption_[0], 1320, 600, 1455, 300},
+        {cmbOption_[1], 1320, 1080, 1455, 300},
+        {chkOption_[0], 240, 1680, 2295, 255},
+        {chkOption_[1], 240, 2040, 2535, 255},
+        {cmdOk_, 1080, 2640, 855, 420},
+        {cmdCancel_, 2040, 2640, 855, 420},
+        {lblOption_[0], 240, 720, 855, 255},
+        {lblOption_[1], 240, 1200, 855, 255},
+    }};
+    QWidget::setTabOrder(cmbOption_[0], cmbOption_[1]);
+    QWidget::setTabOrder(cmbOption_[1], chkOption_[0]);
+    QWidget::setTabOrder(chkOption_[0], chkOption_[1]);
+    QWidget::setTabOrder(chkOption_[1], cmdOk_);
+    QWidget::setTabOrder(cmdOk_, cmdCancel_);
+
+    connect(cmdOk_, &QPushButton::clicked, this, &OptionsPanel::cmdOk_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &OptionsPanel::cmdCancel_Click);
+
+    // The page sits below the tab strip, wherever the style puts it; the
+    // controls are laid out from the panel's own corner, so follow the page.
+    page_->installEventFilter(this);
+    page_->parentWidget()->installEventFilter(this);
+
+    showMessage = [this](const QString& text) { QMessageBox::warning(this, window()->windowTitle(), text); };
+
+    setGeometry(scale_.ToPixels(kHomeLeft), scale_.ToPixels(kHomeTop), scale_.ToPixels(kWidth),
+                scale_.ToPixels(kHeight));
+    PlaceControls();
+    // Only these size themselves by their caption; a button's size hint has
+    // a minimum width of its own that says nothing about its caption.
+    const std::initializer_list<QWidget*> captioned = {lblOption_[0], lblOption_[1], chkOption_[0], chkOption_[1]};
+    for (QWidget* widget : captioned) ShrinkFontToFit(widget);
+    hide();
+}
+
+void OptionsPanel::PlaceControls() {
+    const QPoint origin = page_->mapTo(this, QPoint(0, 0));
+    for (const Placement& p : placements_) {
+        const QPoint corner(scale_.ToPixels(p.left), scale_.ToPixels(p.top));
+        p.widget->setGeometry(QRect(corner - origin, QSize(scale_.ToPixels(p.width), scale_.ToPixels(p.height))));
+    }
+}
+
+bool OptionsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == page_ || watched == page_->parentWidget()) &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        PlaceControls();
+    return QTabWidget::eventFilter(watched, event);
+}
+
+void OptionsPanel::keyPressEvent(QKeyEvent* event) {
+    // Keys that a control of the panel did not use arrive here.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: cmdOk_Click(); return;
+        case Qt::Key_Escape: cmdCancel_Click(); return;
+        default: break;
+        }
+    }
+    QTabWidget::keyPressEvent(event);
+}
+
+void OptionsPanel::FocusBlockCount() {
+    cmbOption_[0]->setFocus(Qt::OtherFocusReason);
+    cmbOption_[0]->lineEdit()->selectAll();
+}
+
+void OptionsPanel::mnuOption_Click() {
+    move(scale_.ToPixels(kOpenLeft), scale_.ToPixels(kOpenTop));
+    raise();
+    show();
+
+    const FileResult loaded = store_.Load();
+    const OptionsRecord& record = store_.Record();
+    cmbOption_[0]->setEditText(QString::number(record.OptBlockN));
+    // A number of moves without a word (from the practice command) leaves
+    // the box as it was, so OK then keeps that number.
+    if (const auto word = DifficultyWordForMoves(record.Difficulty))
+        cmbOption_[1]->setEditText(QString::fromLatin1(word->data(), static_cast<qsizetype>(word->size())));
+    chkOption_[0]->setChecked(record.ShowShuffle != 0);
+
+    if (!loaded.ok) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    FocusBlockCount();
+}
+
+void OptionsPanel::cmdOk_Click() {
+    const WholeNumber blockCount = ParseWholeNumber(cmbOption_[0]->currentText().toStdString());
+    if (!blockCount.ok()) {
+        // Nothing is taken from the panel until the whole of it can be.
+        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kOutOfRangeMessage
+                                                                            : kNotANumberMessage));
+        FocusBlockCount();
+        return;
+    }
+
+    OptionsRecord& record = store_.Record();
+    record.OptBlockN = blockCount.value;
+    if (const auto moves = MovesForDifficultyWord(cmbOption_[1]->currentText().toStdString()))
+        record.Difficulty = *moves;
+    record.ShowShuffle = chkOption_[0]->isChecked() ? -1 : 0;
+    const FileResult saved = store_.Save();
+    hide();
+    // The store keeps the record, so the choices hold for this run anyway.
+    if (!saved.ok) showMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
+}
+
+void OptionsPanel::cmdCancel_Click() { hide(); }
+
+bool OptionsPanel::IsChecked(int index) const {
+    if (index < 0 || index >= static_cast<int>(chkOption_.size())) return false;
+    return chkOption_[static_cast<std::size_t>(index)]->checkState() == Qt::Checked;
+}
+
+}  // namespace tessaro
