@@ -20,7 +20,12 @@ packages=(
   build-essential cmake ninja-build pkg-config   # tool chain
   qt6-base-dev qt6-multimedia-dev                # Qt 6.4 Widgets, Multimedia, Test
   libgtest-dev libbenchmark-dev                  # window-free tests, benchmarks
+  fonts-ipafont-gothic                           # Japanese Gothic for the game's texts
 )
+if [ "$mode" = test ]; then
+  # The real program under its own X server and window manager.
+  packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -53,14 +53,19 @@ QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries
 }
 
 // The sizes are fixed in twips, while the default font varies by system and
-// can be wider than the captions were measured for; a caption that would be
-// cut off is drawn a little smaller instead.
-void ShrinkFontToFit(QWidget* widget) {
+// can be wider than the captions were measured for. Rather than cut a caption
+// off, the whole panel is set a little smaller, in one size for every control.
+void ShrinkFontToFit(QWidget* panel, std::initializer_list<QWidget*> captioned) {
     constexpr double kSmallestPointSize = 6.0;
-    QFont font = widget->font();
-    while (widget->sizeHint().width() > widget->width() && font.pointSizeF() > kSmallestPointSize) {
+    auto allFit = [&] {
+        for (QWidget* widget : captioned)
+            if (widget->sizeHint().width() > widget->width()) return false;
+        return true;
+    };
+    QFont font = panel->font();
+    while (!allFit() && font.pointSizeF() > kSmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
-        widget->setFont(font);
+        panel->setFont(font);
     }
 }
 
@@ -126,7 +131,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
     // Only these size themselves by their caption; a button's size hint has
     // a minimum width of its own that says nothing about its caption.
     const std::initializer_list<QWidget*> captioned = {lblOption_[0], lblOption_[1], chkOption_[0], chkOption_[1]};
-    for (QWidget* widget : captioned) ShrinkFontToFit(widget);
+    ShrinkFontToFit(this, captioned);
     hide();
 }
 

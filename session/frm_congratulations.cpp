@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "resources/resource_paths.h"
 #include "session/japanese_font.h"
 
 namespace tessaro {
@@ -14,7 +15,7 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       scale_(scale),
       bobjClear_(std::move(bobjClear)),
-      rainbow_(QStringLiteral(":/tessaro/rainbow.png")) {
+      rainbow_(QString::fromLatin1(kRainbowPath)) {
     setWindowTitle(QStringLiteral("Congratulations"));
     setModal(true);
     setFixedSize(scale_.ToPixels(kWidth), scale_.ToPixels(kHeight));

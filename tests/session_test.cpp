@@ -8,6 +8,7 @@
 #include <map>
 
 #include "recording_surface.h"
+#include "scripted_random.h"
 #include "session/game.h"
 #include "session/game_texts.h"
 #include "session/move_history.h"
@@ -17,28 +18,9 @@ namespace tessaro {
 namespace {
 
 using testing::RecordingSurface;
+using testing::ScriptedRandom;
 
 // ---------------------------------------------------------------- fakes
-
-class ScriptedRandom : public RandomSource {
-public:
-    std::deque<float> draws;
-    std::vector<std::uint64_t> seeds;
-    void Seed(std::uint64_t seed) override { seeds.push_back(seed); }
-    float Next() override {
-        if (draws.empty()) return 0.0F;
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    // Two draws per move, kind first, that give exactly these moves.
-    void Script(const std::vector<RecordedMove>& moves, int n) {
-        for (const auto& m : moves) {
-            draws.push_back((static_cast<float>(m.kind) - 0.5F) / 6.0F);
-            draws.push_back((static_cast<float>(m.line) - 0.5F) / static_cast<float>(n));
-        }
-    }
-};
 
 struct Label {
     double left = 0;
@@ -294,9 +276,8 @@ TEST(NewGame, ShownShuffleRecordsAndPausesAfterEveryMove) {
     s.view.checked = {true, true};
     std::vector<int> drawnAtPause;
     s.view.onPause = [&](PauseKind kind) {
-        EXPECT_EQ(kind, PauseKind::Shuffle);
-        drawnAtPause.push_back(static_cast<int>(s.view.surface.drawn.size()));
-        return true;
+        if (kind == PauseKind::Shuffle) drawnAtPause.push_back(static_cast<int>(s.view.surface.drawn.size()));
+        return true;  // the demonstration's pauses follow
     };
     s.Start(3, kFiveMoves);
     EXPECT_EQ(drawnAtPause.size(), 5u);

@@ -9,6 +9,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "ui/app_info.h"
 #include "ui/frm_about.h"
 #include "ui/key_value.h"
 
@@ -216,7 +217,7 @@ private slots:
         QCOMPARE(about.windowTitle(), QStringLiteral("Tessaroのﾊﾞｰｼﾞｮﾝ情報"));
         QCOMPARE(about.lblTitle->text(), QStringLiteral("Tessaro"));
         QCOMPARE(about.lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
-        QCOMPARE(about.lblLegalCopyright->text(), QStringLiteral("著作権 Tessaro Developers"));
+        QCOMPARE(about.lblLegalCopyright->text(), QStringLiteral("著作権 ") + QString::fromUtf8(app::kRightsHolder));
         QCOMPARE(about.lblDescription->text(),
                  QStringLiteral("正6面体の面色合わせパズルです。3次元立方体ではなく、2次元の展開図とした各ブロックの動きを予測して解いて下さい。"
                                 "なお、一面のブロック数2×2－10×10まで用意しましたが、貴方は何面まで解読できましたか？"));

@@ -1,19 +1,468 @@
-// The windows, driven offscreen.
+// The main window, the splash window, the drawing surface and the pause,
+// driven offscreen at 15 twips per pixel so that every figure is exact.
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
 #include <QtTest>
+#include <fstream>
+#include <set>
 
+#include "options/options_panel.h"
+#include "options/options_store.h"
+#include "scripted_random.h"
+#include "session/game_texts.h"
+#include "ui/client_area.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_splash.h"
+#include "ui/pause.h"
+#include "board/rounding.h"
+#include "ui/qt_surface.h"
 
 namespace tessaro {
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const QString& path, const Bytes& bytes) {
+    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes Record(std::int32_t blockN, std::int32_t difficulty) {
+    return {static_cast<std::uint8_t>(blockN), 0, 0, 0, static_cast<std::uint8_t>(difficulty),
+            static_cast<std::uint8_t>(difficulty >> 8), 0, 0, 0, 0};
+}
+
+QRgb Bgr(std::int32_t color) { return QtSurface::ToQColor(color).rgb(); }
+
+// A main window over a temporary program folder, with every modal box
+// replaced so that nothing waits for a person.
+struct Harness {
+    QTemporaryDir dir;
+    OptionsStore options{dir.path().toStdString()};
+    Pauser pauser;
+    testing::ScriptedRandom random;
+    frmCube window{{options, pauser, random, [] { return 7u; }, dir.path().toStdString(), TwipsScale{15}}};
+    QStringList messages;
+    QStringList typed;  // answers for the input box, in order
+    QString inputTitle, inputPrompt;
+    std::vector<std::pair<double, std::int32_t>> congratulations;
+
+    explicit Harness(const Bytes& file = Record(3, 0)) {
+        WriteFile(OptionsFile(), file);
+        window.showMessage = [this](const QString& text) { messages << text; };
+        window.inputBox = [this](const QString& title, const QString& prompt) {
+            inputTitle = title;
+            inputPrompt = prompt;
+            return typed.isEmpty() ? QString() : typed.takeFirst();
+        };
+        window.showCongratulations = [this](double left, std::int32_t top) {
+            congratulations.emplace_back(left, top);
+            window.game().BobjClear();  // its OK
+        };
+        window.pauseHook = [](PauseKind) { return true; };
+    }
+    QString OptionsFile() const { return dir.filePath(QStringLiteral("GameOpt.dat")); }
+
+    // Shows the window with a client area of exactly the designed
+    // 6675 x 5880 twips, or another size in pixels.
+    void Show(int width = 445, int height = 392) {
+        window.show();
+        window.resize(width, height + window.menuBar()->sizeHint().height());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(window.clientArea()->size(), QSize(width, height));
+    }
+    void Start(int n, const std::vector<RecordedMove>& shuffle) {
+        WriteFile(OptionsFile(), Record(n, static_cast<std::int32_t>(shuffle.size())));
+        random.draws.clear();
+        random.Script(shuffle, n);
+        window.mnuStart()->trigger();
+    }
+    // The pixel at the middle of a twips square, in the client area.
+    QPoint Middle(std::int32_t left, std::int32_t top, std::int32_t side) const {
+        const TwipsScale s = window.Scale();
+        return {s.ToPixels(left + side / 2.0), s.ToPixels(top + side / 2.0)};
+    }
+    const Ishape& Button(int kind, int line) const {
+        for (const auto& b : window.game().BoardState().ButtonObjs)
+            if (b->BuFaceN() == kind && b->BuLineN() == line) return *b;
+        throw std::runtime_error("no such button");
+    }
+    void Click(int kind, int line, Qt::MouseButton mouse = Qt::LeftButton, Qt::KeyboardModifiers keys = {}) {
+        const Ishape& b = Button(kind, line);
+        QTest::mouseClick(window.clientArea(), mouse, keys,
+                          Middle(b.ButtonLeft(), b.ButtonTop(), window.game().BoardState().HalfBlock));
+    }
+};
+
+Cube Replayed(int n, const std::vector<RecordedMove>& moves) {
+    Cube cube(n);
+    for (const auto& m : moves) cube.ApplyMove(m.kind, m.line);
+    return cube;
+}
+
+bool SameCells(const Cube& a, const Cube& b) {
+    for (int f = 1; f <= 6; ++f)
+        for (int r = 1; r <= a.BlockN(); ++r)
+            for (int c = 1; c <= a.BlockN(); ++c)
+                if (a.CubeCells(f, r, c) != b.CubeCells(f, r, c)) return false;
+    return a.BlockN() == b.BlockN();
+}
+
+const std::vector<RecordedMove> kThreeMoves = {{1, 2}, {6, 3}, {3, 1}};
+
+}  // namespace
 
 class UiTest : public QObject {
     Q_OBJECT
 private slots:
-    void mainWindowIsTitledTessaro() {
-        frmCube window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Tessaro"));
+    void windowStartsEmptyWithItsControlsInPlace() {
+        Harness h;
+        h.Show();
+        frmCube& w = h.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tessaro"));
+
+        QStringList bar;
+        for (QAction* a : w.menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar, (QStringList{"Game(&G)", "Option(&O)", "About(&A)"}));
+        QStringList game;
+        for (QAction* a : w.mnuGame()->actions()) game << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(game, (QStringList{"Start(&S)", "-", "Quit(&Q)"}));
+        for (QAction* a : {w.mnuStart(), w.mnuQuit(), w.mnuOption(), w.mnuAbout()}) QVERIFY(a->shortcut().isEmpty());
+
+        // Labels: hidden, white with a thin border, at their twips places.
+        const std::array<QRect, 5> places = {QRect(16, 16, 81, 33), QRect(16, 56, 81, 33), QRect(16, 96, 81, 33),
+                                             QRect(104, 16, 81, 33), QRect(104, 56, 81, 33)};
+        for (int i = 0; i < 5; ++i) {
+            QLabel* l = w.lblMes(i);
+            QVERIFY(!l->isVisible());
+            QCOMPARE(l->text(), QStringLiteral("lblMes(%1)").arg(i));
+            QCOMPARE(l->geometry(), places[static_cast<std::size_t>(i)]);
+            QCOMPARE(l->palette().color(QPalette::Window), QColor(Qt::white));
+            QCOMPARE(l->frameShape(), QFrame::Box);
+        }
+        QCOMPARE(w.imgDemoPointa(0)->geometry(), QRect(16, 152, 32, 32));
+        QCOMPARE(w.imgDemoPointa(1)->geometry(), QRect(56, 152, 32, 32));
+        QVERIFY(!w.imgDemoPointa(0)->isVisible() && !w.imgDemoPointa(1)->isVisible());
+        QVERIFY(!w.imgDemoPointa(0)->pixmap().isNull());
+        QCOMPARE(w.sstOption()->geometry(), QRect(216, 136, 211, 217));
+        QVERIFY(!w.sstOption()->isVisible());
+        QCOMPARE(w.timGame()->interval(), 1000);
+        QVERIFY(!w.timGame()->isActive());
+
+        // Nothing is drawn before the first game; a resize draws nothing either.
+        w.resize(600, 500);
+        QTRY_COMPARE(w.clientArea()->width(), 600);
+        const QImage shown = w.clientArea()->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(300, 200)), QColor(224, 224, 224));
+        QCOMPARE(w.game().BlockN(), 0);
+    }
+
+    void formLoadMaximisesAndRestoringGivesTheDesignedClientArea() {
+        Harness h;
+        h.window.Form_Load();
+        QTRY_VERIFY(h.window.isMaximized());
+        h.window.showNormal();
+        QTRY_COMPARE(h.window.clientArea()->size(), QSize(445, 392));  // 6675 x 5880 twips
+    }
+
+    void startDrawsTheShuffledNetCrisplyWhereTheGeometrySays() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        const Game& g = h.window.game();
+        QCOMPARE(g.BoardState().BlockSize, 393);
+        QVERIFY(SameCells(*g.CubeState(), Replayed(3, kThreeMoves)));
+
+        const QImage& image = h.window.surface().Image();
+        QCOMPARE(image.size(), QSize(445, 392));
+        for (int f = 1; f <= 6; ++f)
+            for (int r = 1; r <= 3; ++r)
+                for (int c = 1; c <= 3; ++c) {
+                    const clsBlockMake& b = g.BoardState().Block(f, r, c, 3);
+                    QCOMPARE(image.pixel(h.Middle(b.BlockLeft, b.BlockTop, 393)), Bgr(g.CubeState()->CubeCells(f, r, c)));
+                }
+        const Ishape& button = h.Button(1, 1);
+        QCOMPARE(image.pixel(h.Middle(button.ButtonLeft(), button.ButtonTop(), 196)), Bgr(0x404040));
+        // Block (1, 1, 1) at 3731, 1965: the fill starts 8 twips in; the
+        // white highlight lies on its first row and column.
+        QCOMPARE(image.pixel(250, 132), Bgr(0xFFFFFF));
+        QCOMPARE(image.pixel(251, 135), Bgr(g.CubeState()->CubeCells(1, 1, 1)));
+
+        // No blending anywhere: every pixel is one of the colours drawn.
+        std::set<QRgb> allowed = {QColor(224, 224, 224).rgb(), Bgr(0xFFFFFF), Bgr(0xC0C0C0), Bgr(0), Bgr(0x808080),
+                                  Bgr(0x404040)};
+        for (int f = 1; f <= 6; ++f) allowed.insert(Bgr(kFaceColors[static_cast<std::size_t>(f)]));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) QVERIFY2(allowed.count(image.pixel(x, y)), "a blended pixel");
+
+        QVERIFY(h.window.timGame()->isActive());
+        QVERIFY(h.window.lblMes(1)->isVisible());
+        QCOMPARE(h.window.lblMes(1)->text(), QString());
+        QCOMPARE(h.window.lblMes(1)->pos(), QPoint(13, 53));  // 587 / 3 = 195.67 and 393 + 400 twips
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // the busy pointer is gone
+    }
+
+    void pressesAnywhereOnAButtonMoveItsLineAndCount() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        std::vector<RecordedMove> moves = kThreeMoves;
+
+        h.Click(1, 1);
+        moves.push_back({1, 1});
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        h.Click(4, 2, Qt::RightButton, Qt::ShiftModifier);  // any button, any keys
+        moves.push_back({4, 2});
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QCOMPARE(h.window.game().MoveCol, 2);
+        QCOMPARE(h.window.game().ClickCount, 2);
+        QCOMPARE(h.window.lblMes(2)->text(), QStringLiteral("今までのクリック回数は　2　回です"));
+        QVERIFY(h.window.lblMes(0)->text().startsWith(QStringLiteral("現在全色一致している面数は　")));
+
+        // Button (1, 1) starts at 3535 twips = pixel 235.67: pixel 236 is on it, pixel 235 is not.
+        const Cube before = *h.window.game().CubeState();
+        QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {}, QPoint(235, 140));
+        QVERIFY(SameCells(*h.window.game().CubeState(), before));
+        QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {}, QPoint(236, 140));
+        QVERIFY(!SameCells(*h.window.game().CubeState(), before));
+        QCOMPARE(h.window.game().ClickCount, 3);
+        // The image follows the cube.
+        const clsBlockMake& b = h.window.game().BoardState().Block(1, 1, 1, 3);
+        QCOMPARE(h.window.surface().Image().pixel(h.Middle(b.BlockLeft, b.BlockTop, 393)),
+                 Bgr(h.window.game().CubeState()->CubeCells(1, 1, 1)));
+    }
+
+    void clockTicksIntoItsLabelAndResizeRebuildsTheNet() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.timGame_Timer();
+        QCOMPARE(h.window.lblMes(1)->text(), QStringLiteral("所要時間　00時間00分01秒　です"));
+        QVERIFY(h.window.lblMes(1)->isVisible());
+
+        h.window.resize(300, 300);
+        QTRY_COMPARE(h.window.clientArea()->width(), 300);
+        QVERIFY(!h.window.lblMes(1)->isVisible());
+        QCOMPARE(h.window.game().BoardState().BlockSize, RoundHalfEven(4500 / 17.0));
+        QCOMPARE(h.window.game().ElapsedSec, 1);
+        h.window.timGame_Timer();
+        // 300 pixels: half is 2250 twips, narrower than the sentence.
+        QCOMPARE(h.window.lblMes(1)->isVisible(), LabelFits(4500, h.window.lblMes(1)->width() * 15));
+        QCOMPARE(h.window.game().BoardState().ButtonObjs.size(), 18u);
+    }
+
+    void keysUndoAndPracticeOnlyWhileTheWindowHasTheFocus() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.clientArea()->setFocus();
+        h.Click(3, 3);
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z, Qt::ControlModifier);  // Z with any keys
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+
+        // With the options panel's box focused, Z is typed into it.
+        h.Click(3, 3);
+        h.window.mnuOption_Click();
+        QComboBox* box = h.window.sstOption()->cmbOption(0);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z);
+        QVERIFY(!SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+        QVERIFY(box->currentText().contains(QLatin1Char('z')));
+        h.window.sstOption()->cmdCancel_Click();
+        QTRY_VERIFY(h.window.clientArea()->hasFocus());
+
+        // S alone, Ctrl+Shift+S and Alt+Shift+S do nothing; Shift+S asks.
+        for (auto keys : {Qt::KeyboardModifiers{}, Qt::ControlModifier | Qt::ShiftModifier,
+                          Qt::AltModifier | Qt::ShiftModifier})
+            QTest::keyClick(h.window.clientArea(), Qt::Key_S, keys);
+        QVERIFY(h.inputTitle.isEmpty());
+        h.typed << QStringLiteral(" 2 ");
+        QTest::keyClick(h.window.clientArea(), Qt::Key_S, Qt::ShiftModifier);
+        QCOMPARE(h.inputTitle, QStringLiteral("練習用の隠しコマンド"));
+        QCOMPARE(h.inputPrompt, QStringLiteral("半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように"));
+        QCOMPARE(ReadFile(h.OptionsFile()), (Bytes{3, 0, 0, 0, 2, 0, 0, 0, 0, 0}));
+        QCOMPARE(h.window.game().CubeState()->BlockN(), 3);  // no new game starts
+    }
+
+    void practiceCommandRefusesWhatTheGameCannotUse() {
+        Harness h(Record(4, 5));
+        h.Show();
+        const QStringList refused = {"abc", "-1", "10000", "2000000000", "1e99", "   ", "２"};
+        for (const QString& text : refused) {
+            h.typed << text;
+            h.window.Form_KeyDown(83, 1);
+        }
+        QCOMPARE(h.messages.size(), refused.size());
+        QCOMPARE(h.options.Record().Difficulty, 0);  // nothing changed in memory
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));  // nothing written
+
+        h.typed << QString();  // Cancel
+        h.window.Form_KeyDown(83, 1);
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));
+        QCOMPARE(h.messages.size(), refused.size());
+
+        // Used before any load, the whole record goes out: block count 0.
+        h.typed << QStringLiteral("9999") << QStringLiteral("2.5");
+        h.window.Form_KeyDown(83, 1);
+        QCOMPARE(ReadFile(h.OptionsFile()), (Bytes{0, 0, 0, 0, 0x0F, 0x27, 0, 0, 0, 0}));
+        h.window.Form_KeyDown(83, 1);
+        QCOMPARE(h.options.Record().Difficulty, 2);  // halves go to the even neighbour
+    }
+
+    void winningStopsTheClockAndEndsTheGamesInput() {
+        Harness h;
+        h.Show();
+        h.Start(2, {{1, 1}});
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        const Board& board = h.window.game().BoardState();
+        QCOMPARE(h.congratulations[0].first, board.BlockObjs[9].BlockLeft / 3.0);
+        QCOMPARE(h.congratulations[0].second, board.BlockObjs[17].BlockTop);
+        QVERIFY(!h.window.timGame()->isActive());
+        QCOMPARE(h.window.lblMes(0)->text(), QStringLiteral("現在全色一致している面数は　6　面です"));
+        QCOMPARE(h.window.game().History().HistPos, 0);
+        const Cube solved = *h.window.game().CubeState();
+        QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {},
+                          h.Middle(board.BlockObjs[1].BlockLeft - board.HalfBlock, board.BlockObjs[1].BlockTop, 100));
+        QVERIFY(SameCells(*h.window.game().CubeState(), solved));
+        QCOMPARE(h.window.game().ClickCount, 1);
+    }
+
+    void demonstrationHidesThePointerAndDisablesTheMenus() {
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        int steps = 0;
+        h.window.pauseHook = [&](PauseKind kind) {
+            if (kind != PauseKind::Demonstration) return true;
+            ++steps;
+            frmCube& w = h.window;
+            const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuOption()->isEnabled();
+            const bool aboutOn = w.mnuAbout()->isEnabled();
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            const bool invisible = cursor && cursor->shape() == Qt::BitmapCursor;
+            QLabel* notice = w.lblMes(3);
+            const bool red = notice->isVisible() && notice->text() == QStringLiteral("ただいまデモ中につき自動操作中") &&
+                             notice->palette().color(QPalette::WindowText) == QColor(255, 0, 0) &&
+                             !notice->autoFillBackground() && notice->frameShape() == QFrame::NoFrame;
+            const bool smiley = w.imgDemoPointa(0)->isVisible() && w.imgDemoPointa(0)->width() == 13;  // 196 twips
+            if (!(menusOff && aboutOn && invisible && red && smiley && !w.timGame()->isActive())) return false;
+            return true;
+        };
+        h.Start(3, kThreeMoves);
+        QCOMPARE(steps, 3);
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
+        QVERIFY(h.window.mnuGame()->menuAction()->isEnabled());
+        QVERIFY(h.window.mnuOption()->isEnabled());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(!h.window.imgDemoPointa(0)->isVisible());
+        QVERIFY(!h.window.lblMes(3)->isVisible());
+        QVERIFY(!h.window.timGame()->isActive());
+        // The smiley was last on the button that undid the first shuffle move.
+        const Ishape& last = h.Button(ReverseKind(kThreeMoves[0].kind), kThreeMoves[0].line);
+        QCOMPARE(h.window.imgDemoPointa(0)->pos(), QPoint(h.window.Scale().ToPixels(last.ButtonLeft()),
+                                                          h.window.Scale().ToPixels(last.ButtonTop())));
+    }
+
+    void closingDuringAPauseEndsTheGameAtOnce() {
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(true);
+        int pauses = 0;
+        h.window.pauseHook = [&](PauseKind) {
+            ++pauses;
+            h.window.close();
+            return h.pauser.PauseFor(250);  // the real pause, cut short
+        };
+        QElapsedTimer timer;
+        timer.start();
+        h.Start(3, kThreeMoves);
+        QCOMPARE(pauses, 1);
+        QVERIFY(timer.elapsed() < 250);
+        QVERIFY(!h.window.isVisible());
+        QVERIFY(!h.window.timGame()->isActive());
+        QVERIFY(!h.pauser.PauseFor(1000));  // later pauses end at once too
+    }
+
+    void loadErrorIsToldAndTheGameGoesOn() {
+        Harness h;
+        QFile::remove(h.OptionsFile());
+        QDir(h.dir.path()).mkdir(QStringLiteral("GameOpt.dat"));  // a folder where the file should be
+        h.Show();
+        h.window.mnuStart()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QVERIFY(h.messages[0].contains(QStringLiteral("読み込めませんでした")));
+        QCOMPARE(h.window.game().BlockN(), 2);
+        QVERIFY(h.window.timGame()->isActive());
+    }
+
+    void splashShowsTitleVersionAndAuthor() {
+        frmSplash splash(TwipsScale{15});
+        QCOMPARE(splash.size(), QSize(492, 283));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash.lblProductName()->text(), QStringLiteral("Tessaro"));
+        QCOMPARE(splash.lblVersion()->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+        QVERIFY(splash.lblCopyright()->text().startsWith(QStringLiteral("作　者　")));
+        QCOMPARE(splash.lblVersion()->geometry().right(), 456);  // right-aligned: it keeps its right edge
+        QCOMPARE(splash.Frame1()->geometry(), QRect(10, 4, 472, 270));
+        QCOMPARE(splash.imgLogo()->geometry(), QRect(16, 64, 145, 135));
+        QVERIFY(!splash.imgLogo()->pixmap().isNull());
+        QVERIFY(splash.lblProductName()->font().bold());
+    }
+
+    void surfaceDrawsAtTheDevicePixelRatioWithoutBlur() {
+        for (qreal dpr : {1.0, 2.0}) {
+            QtSurface surface(TwipsScale{15}, QColor(224, 224, 224));
+            surface.Resize(QSize(100, 100), dpr);
+            QCOMPARE(surface.Image().size(), QSize(100, 100) * dpr);
+            surface.BeginDraw();
+            clsBlockMake block;
+            block.BlockMake(surface, 393, 150, 150, 0x0000FF);
+            surface.EndDraw();
+            const QImage& image = surface.Image();
+            std::set<QRgb> seen;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+            // Only the colours drawn: grey ground, red fill, white, silver, black, grey.
+            const std::set<QRgb> drawn = {QColor(224, 224, 224).rgb(), Bgr(0x0000FF), Bgr(0xFFFFFF), Bgr(0xC0C0C0),
+                                          Bgr(0), Bgr(0x808080)};
+            for (QRgb c : seen) QVERIFY(drawn.count(c));
+            QVERIFY(seen.count(Bgr(0xFFFFFF)) && seen.count(Bgr(0x808080)));
+            QCOMPARE(QColor(image.pixel(QPoint(20, 20) * dpr)), QColor(255, 0, 0));
+        }
+    }
+
+    void pauseWaitsForItsDeadlineOnly() {
+        // The demonstration's pause: until the whole seconds advance by two.
+        const std::vector<std::pair<std::int64_t, std::int64_t>> waits = {
+            {1'000'000, 2000}, {1'000'999, 1001}, {1'000'300, 1700}, {-300, 1300}};
+        for (auto [now, wait] : waits) QCOMPARE(Pauser::WholeSecondsWait(now, 2), wait);
+
+        // A clock already past the deadline ends the pause without waiting.
+        std::int64_t now = 0;
+        Pauser jumpy([&] { return now += 1000; });
+        QVERIFY(jumpy.PauseFor(250));
+        jumpy.Abort();
+        QVERIFY(!jumpy.PauseFor(250));
+
+        // Events run during a pause.
+        Pauser real;
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        QVERIFY(real.PauseFor(20));
+        QVERIFY(ran);
     }
 };
 

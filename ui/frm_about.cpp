@@ -11,7 +11,9 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "resources/resource_paths.h"
 #include "ui/app_info.h"
+#include "ui/version_text.h"
 
 namespace tessaro {
 
@@ -23,8 +25,6 @@ constexpr int kClientHeight = 3555;
 constexpr int kLeft = 2340;
 constexpr int kTop = 1935;
 
-constexpr char kProgramIcon[] = ":/tessaro/tessaro.ico";
-constexpr char kCatIcon[] = ":/tessaro/cat.ico";
 
 // A label only one line tall: text too long for it ends in an ellipsis
 // rather than wrapping into a second line that the box would cut in half.
@@ -91,7 +91,7 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     Place(cmdOK, 4245, 2625, 1380, 345);
     cmdOK->setDefault(true);
-    picIcon[0] = MakePicture(this, kCatIcon);
+    picIcon[0] = MakePicture(this, kCatIconPath);
     // The cat sits in a sunken 2-pixel frame around its 32 x 32 picture.
     picIcon[0]->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Place(picIcon[0], 4920, 600, 540, 540);
@@ -105,7 +105,7 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     Place(lblLegalCopyright, 3240, 720, 1815, 255);
     lblDescription = MakeLabel(this, TextLines::Many, true);
     Place(lblDescription, 1200, 1200, 3885, 1170);
-    picIcon[1] = MakePicture(this, kProgramIcon);
+    picIcon[1] = MakePicture(this, kProgramIconPath);
     Place(picIcon[1], 240, 240, 480, 480);
     // Pictures lie over labels where the two meet (the rights holder's label
     // runs under the cat).
@@ -122,12 +122,9 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-    const QString title = QString::fromUtf8(app::kTitle);
-    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    lblTitle->setText(title);
-    lblVersion->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::number(app::kVersionMajor) + QLatin1Char('.') +
-                        QString::number(app::kVersionMinor) + QLatin1Char('.') +
-                        QString::number(app::kVersionRevision));
+    setWindowTitle(AppTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    lblTitle->setText(AppTitle());
+    lblVersion->setText(VersionText());
     lblLegalCopyright->setText(QStringLiteral("著作権 ") + QString::fromUtf8(app::kRightsHolder));
     // The box is narrow; the whole name is always there on hovering.
     lblLegalCopyright->setToolTip(lblLegalCopyright->text());

@@ -1,9 +1,325 @@
 #include "ui/frm_cube.h"
 
-#include "ui/app_info.h"
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include "options/number_text.h"
+#include "options/options_file.h"
+#include "options/options_panel.h"
+#include "options/options_store.h"
+#include "resources/resource_paths.h"
+#include "session/frm_congratulations.h"
+#include "ui/client_area.h"
+#include "ui/frm_about.h"
+#include "ui/pause.h"
+#include "ui/registry.h"
+#include "ui/version_text.h"
 
 namespace tessaro {
 
-frmCube::frmCube(QWidget* parent) : QMainWindow(parent) { setWindowTitle(QString::fromUtf8(app::kTitle)); }
+namespace {
+
+const QColor kBackground(224, 224, 224);
+constexpr int kDesignWidth = 6675;  // client area in twips when the window is restored
+constexpr int kDesignHeight = 5880;
+
+const QString kPracticeTitle = QStringLiteral("練習用の隠しコマンド");
+const QString kPracticePrompt = QStringLiteral("半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+TwipsScale ScreenScale() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
+}
+
+}  // namespace
+
+frmCube::frmCube(Services services)
+    : services_(std::move(services)),
+      scale_(services_.scale.value_or(ScreenScale())),
+      surface_(scale_, kBackground),
+      sound_(QString::fromStdString((services_.programFolder / kClickSoundFileName).string())),
+      game_(*this, services_.random, services_.seedClock),
+      registry_(std::make_unique<SystemInfoRegistry>()) {
+    setWindowTitle(AppTitle());
+    BuildMenus();
+    BuildControls();
+
+    showMessage = [this](const QString& text) { QMessageBox::warning(this, AppTitle(), text); };
+    inputBox = [this](const QString& title, const QString& prompt) {
+        QString shown = prompt;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        return QInputDialog::getText(this, title, shown);
+    };
+    showCongratulations = [this](double left, std::int32_t top) { ShowCongratulationsWindow(left, top); };
+    showAbout = [this] {
+        frmAbout about(*registry_, scale_);
+        about.exec();
+    };
+
+    // Restoring the maximised window gives the designed client area.
+    resize(scale_.ToPixels(kDesignWidth), scale_.ToPixels(kDesignHeight) + menuBar()->sizeHint().height());
+}
+
+frmCube::~frmCube() {
+    if (pointer_ != Pointer::Default) QGuiApplication::restoreOverrideCursor();
+}
+
+void frmCube::BuildMenus() {
+    mnuGame_ = menuBar()->addMenu(QStringLiteral("Game(&G)"));
+    mnuStart_ = mnuGame_->addAction(QStringLiteral("Start(&S)"), this, &frmCube::mnuStart_Click);
+    mnuGame_->addSeparator();
+    mnuQuit_ = mnuGame_->addAction(QStringLiteral("Quit(&Q)"), this, &frmCube::mnuQuit_Click);
+    mnuOption_ = menuBar()->addAction(QStringLiteral("Option(&O)"), this, &frmCube::mnuOption_Click);
+    mnuAbout_ = menuBar()->addAction(QStringLiteral("About(&A)"), this, &frmCube::mnuAbout_Click);
+}
+
+void frmCube::BuildControls() {
+    client_ = new ClientArea(this, surface_);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+    surface_.SetChanged([this](const QRect& area) { client_->update(area); });
+    client_->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
+        Form_MouseDown(static_cast<int>(button), ShiftState(modifiers), static_cast<float>(scale_.ToTwips(at.x())),
+                       static_cast<float>(scale_.ToTwips(at.y())));
+    };
+    client_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) { Form_KeyDown(key, ShiftState(modifiers)); };
+    client_->onResize = [this] { Form_Resize(); };
+
+    auto place = [this](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(scale_.ToPixels(left), scale_.ToPixels(top), scale_.ToPixels(width), scale_.ToPixels(height));
+    };
+
+    timGame_ = new QTimer(this);
+    timGame_->setInterval(1000);
+    connect(timGame_, &QTimer::timeout, this, &frmCube::timGame_Timer);
+
+    // The demonstration's pictures: the smiling pointer, stretched to its
+    // control, and the all-transparent picture the mouse pointer is made of.
+    imgDemoPointa_[0] = new QLabel(client_);
+    place(imgDemoPointa_[0], 240, 2280, 480, 480);
+    imgDemoPointa_[0]->setPixmap(QPixmap(QString::fromLatin1(kSmileyPath)));
+    imgDemoPointa_[0]->setScaledContents(true);
+    imgDemoPointa_[1] = new QLabel(client_);
+    place(imgDemoPointa_[1], 840, 2280, 480, 480);
+    imgDemoPointa_[1]->setPixmap(QPixmap(QString::fromLatin1(kInvisiblePointerPath)));
+    for (QLabel* image : imgDemoPointa_) {
+        image->setAttribute(Qt::WA_TransparentForMouseEvents);
+        image->hide();
+    }
+
+    static constexpr std::array<std::array<int, 2>, 5> kLabelPlaces = {{{240, 240}, {240, 840}, {240, 1440}, {1560, 240}, {1560, 840}}};
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(QStringLiteral("lblMes(%1)").arg(i), client_);
+        const auto& at = kLabelPlaces[static_cast<std::size_t>(i)];
+        place(label, at[0], at[1], 1215, 495);
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::Window, Qt::white);
+        labelPalette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(labelPalette);
+        label->setAutoFillBackground(true);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setLineWidth(1);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->hide();
+        lblMes_[static_cast<std::size_t>(i)] = label;
+    }
+
+    sstOption_ = new OptionsPanel(client_, services_.options, scale_);
+    sstOption_->showMessage = [this](const QString& text) { showMessage(text); };
+    sstOption_->installEventFilter(this);
+}
+
+// ---------------------------------------------------------------- handlers
+
+void frmCube::Form_Load() {
+    showMaximized();
+    // The sound is loaded once the window is up, so that neither the first
+    // window nor the first click waits for the audio system.
+    QTimer::singleShot(0, this, [this] { sound_.Prepare(); });
+}
+
+void frmCube::Form_Resize() {
+    surface_.Resize(client_->size(), client_->devicePixelRatioF());
+    game_.Resize();
+}
+
+void frmCube::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+    // Any mouse button, with or without modifier keys, presses a move button.
+    game_.Press(x, y);
+}
+
+void frmCube::Form_KeyDown(int keyCode, int shift) {
+    constexpr int kKeyS = 83;
+    constexpr int kKeyZ = 90;
+    if (keyCode == kKeyS && shift == 1) PracticeCommand();
+    else if (keyCode == kKeyZ) game_.Undo();
+}
+
+void frmCube::mnuStart_Click() { game_.NewGame(); }
+
+void frmCube::mnuQuit_Click() { close(); }
+
+void frmCube::mnuOption_Click() { sstOption_->mnuOption_Click(); }
+
+void frmCube::mnuAbout_Click() { showAbout(); }
+
+void frmCube::timGame_Timer() { game_.Tick(); }
+
+void frmCube::closeEvent(QCloseEvent* event) {
+    // A shuffle or demonstration waiting in a pause stops at once, and the
+    // program ends when this window is gone.
+    services_.pauser.Abort();
+    event->accept();
+}
+
+bool frmCube::eventFilter(QObject* watched, QEvent* event) {
+    // When the options panel closes, the keys belong to the window again.
+    if (watched == sstOption_ && event->type() == QEvent::Hide) client_->setFocus();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- practice command
+
+void frmCube::PracticeCommand() {
+    const QString text = inputBox(kPracticeTitle, kPracticePrompt);
+    if (text.isEmpty()) return;
+    const WholeNumber number = ParseWholeNumber(text.toStdString());
+    if (!number.ok()) {
+        showMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
+                        .arg(text)
+                        .arg(kMaxDifficulty));
+        return;
+    }
+    if (number.value < 0 || number.value > kMaxDifficulty) {
+        showMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(number.value));
+        return;
+    }
+    services_.options.Record().Difficulty = number.value;
+    const FileResult saved = services_.options.Save();
+    if (!saved.ok) showMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
+}
+
+// ---------------------------------------------------------------- GameView
+
+Surface& frmCube::DrawingSurface() {
+    // The backing image follows the client area; made on first use, since
+    // it cannot be drawn into before the window has a size.
+    surface_.Resize(client_->size(), client_->devicePixelRatioF());
+    return surface_;
+}
+
+float frmCube::ScaleWidth() const { return static_cast<float>(scale_.ToTwips(client_->width())); }
+
+float frmCube::ScaleHeight() const { return static_cast<float>(scale_.ToTwips(client_->height())); }
+
+void frmCube::SetPointer(Pointer shape) {
+    if (shape == pointer_) return;
+    if (pointer_ != Pointer::Default) QGuiApplication::restoreOverrideCursor();
+    pointer_ = shape;
+    if (shape == Pointer::Busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (shape == Pointer::Invisible) {
+        const QPixmap picture = imgDemoPointa_[1]->pixmap();
+        QGuiApplication::setOverrideCursor(picture.isNull() ? QCursor(Qt::BlankCursor) : QCursor(picture));
+    }
+}
+
+GameSettings frmCube::LoadSettings() {
+    const FileResult loaded = services_.options.Load();
+    if (!loaded.ok) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    const OptionsRecord& record = services_.options.Record();
+    return {record.OptBlockN, record.Difficulty};
+}
+
+std::int32_t frmCube::Difficulty() const { return services_.options.Record().Difficulty; }
+
+bool frmCube::IsOptionChecked(int index) const { return sstOption_->IsChecked(index); }
+
+bool frmCube::Pause(PauseKind kind) {
+    if (pauseHook) return pauseHook(kind);
+    return kind == PauseKind::Shuffle ? services_.pauser.PauseFor(250) : services_.pauser.PauseWholeSeconds(2);
+}
+
+void frmCube::PlaceLabel(Mes label, double left, std::int32_t top) {
+    QLabel* l = Label(label);
+    l->move(scale_.ToPixels(left), scale_.ToPixels(top));
+    l->setText(QString());
+    l->adjustSize();
+    l->hide();
+}
+
+void frmCube::SetLabelText(Mes label, const std::string& text) {
+    QLabel* l = Label(label);
+    l->setText(QString::fromStdString(text));
+    l->adjustSize();  // the labels size themselves to their text
+}
+
+std::int32_t frmCube::LabelWidth(Mes label) const {
+    return static_cast<std::int32_t>(scale_.ToTwips(Label(label)->width()));
+}
+
+void frmCube::SetLabelVisible(Mes label, bool visible) { Label(label)->setVisible(visible); }
+
+void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text) {
+    QLabel* l = Label(Mes::Notice);
+    l->move(scale_.ToPixels(left), scale_.ToPixels(top));
+    l->setText(QString::fromStdString(text));
+    l->setAutoFillBackground(false);  // no background
+    l->setFrameStyle(QFrame::NoFrame);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    l->setPalette(palette);
+    l->adjustSize();
+    l->show();
+    l->raise();
+}
+
+void frmCube::SetClockEnabled(bool enabled) {
+    if (enabled) timGame_->start();
+    else timGame_->stop();
+}
+
+void frmCube::PlayClick() { sound_.Play(); }
+
+void frmCube::ShowCongratulations(double left, std::int32_t top) { showCongratulations(left, top); }
+
+void frmCube::ShowCongratulationsWindow(double left, std::int32_t top) {
+    const QScreen* screen = this->screen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    frmCongratulations window(this, scale_, left, top, origin, [this] { game_.BobjClear(); });
+    window.exec();
+}
+
+void frmCube::SetGameMenusEnabled(bool enabled) {
+    mnuGame_->menuAction()->setEnabled(enabled);
+    mnuOption_->setEnabled(enabled);
+}
+
+void frmCube::ShowDemoPointer(std::int32_t size) {
+    imgDemoPointa_[0]->resize(scale_.ToPixels(size), scale_.ToPixels(size));
+    imgDemoPointa_[0]->show();
+    imgDemoPointa_[0]->raise();
+}
+
+void frmCube::MoveDemoPointer(std::int32_t left, std::int32_t top) {
+    imgDemoPointa_[0]->move(scale_.ToPixels(left), scale_.ToPixels(top));
+}
+
+void frmCube::HideDemoPointer() { imgDemoPointa_[0]->hide(); }
 
 }  // namespace tessaro

@@ -1,10 +1,8 @@
 #include <QApplication>
 
-#include "ui/frm_cube.h"
+#include "ui/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    tessaro::frmCube window;
-    window.showMaximized();
-    return app.exec();
+    return tessaro::Main(app);
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The real program, end to end, as a player uses it under its own X server
+# and window manager: the splash, then the maximised main window titled
+# "Tessaro"; Game > Start through the keyboard; presses on move buttons at
+# the pixels the geometry gives; a screenshot whose every block has the
+# colour the model predicts; Game > Quit, and the program ends with status 0.
+#
+# Usage: program_test.sh <build folder> <net_probe>
+set -euo pipefail
+source "$(dirname "$0")/xsession.sh"
+probe=$2
+xsession_start 1024x768
+xsession_game "$1"
+
+start=$(date +%s%N)
+launch
+shown=$(( ($(date +%s%N) - start) / 1000000 ))
+[ "$shown" -ge 1500 ] || fail "the main window came after ${shown} ms, before the splash's 1.5 s"
+maximised() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+wait_for 10 maximised || fail "the main window is not maximised"
+[ ! -e "$game_dir/GameOpt.dat" ] || fail "the options file was touched before any game"
+
+# A practice game of 3 x 3: no shuffle, so the cube starts solved.
+options 3 0
+net_n=3
+menu alt+g
+sleep 0.3
+xdotool key s
+find_client
+wait_for 10 "$probe" check "$xs_work/find.png" "$client_x" "$client_y" "$client_w" "$client_h" 3 ||
+  { shot "$xs_work/find.png"; "$probe" check "$xs_work/find.png" "$client_x" "$client_y" "$client_w" "$client_h" 3; fail "the solved net is not drawn"; }
+
+moves=(1:1 3:2 5:3 2:3 6:1)
+for m in "${moves[@]}"; do press "${m%:*}" "${m#*:}"; done
+checked() { shot "$xs_work/after.png" && "$probe" check "$xs_work/after.png" "$client_x" "$client_y" "$client_w" "$client_h" 3 "${moves[@]}"; }
+wait_for 10 checked || { "$probe" check "$xs_work/after.png" "$client_x" "$client_y" "$client_w" "$client_h" 3 "${moves[@]}"; fail "the net does not show the moves"; }
+
+# Game > Quit, by the menus' access keys.
+menu alt+g
+sleep 0.3
+xdotool key q
+wait_for 10 bash -c "! kill -0 $game_pid" || fail "Quit did not end the program"
+status=0
+wait "$game_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS: window after ${shown} ms, maximised; ${#moves[@]} presses drawn as predicted; Quit ended it with status 0"

@@ -1,0 +1,92 @@
+# Shell helpers for driving the real program under its own X server and
+# window manager. Source it; call xsession_start first. Needs Xvfb, openbox,
+# xdotool, xprop and ImageMagick's import.
+
+xs_pids=()
+xs_work=$(mktemp -d)
+
+xsession_cleanup() {
+  for p in "${xs_pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$xs_work"
+}
+trap xsession_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $1 seconds for a command to succeed, trying every 0.1 s.
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  until "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+
+# xsession_start <width>x<height>: an X server and openbox; sets DISPLAY.
+xsession_start() {
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$xs_work/display" 2>"$xs_work/xvfb.log" &
+  xs_pids+=($!)
+  wait_for 20 test -s "$xs_work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$xs_work/display")"
+  openbox >/dev/null 2>&1 &
+  xs_pids+=($!)
+  wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+  wait_for 20 wm_ready || fail "openbox did not start"
+}
+
+# xsession_game <build folder>: copies the game into a folder of its own
+# (so that its options file is ours) and sets game_dir.
+xsession_game() {
+  game_dir="$xs_work/game"
+  mkdir -p "$game_dir"
+  cp "$1/tessaro" "$1/Click.wav" "$game_dir/"
+}
+
+# options <N> <moves>: writes the 10-byte options record.
+options() {
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x00\\x00' \
+    $(($1 & 255)) $(($1 >> 8 & 255)) 0 0 $(($2 & 255)) $(($2 >> 8 & 255)) 0 0)" >"$game_dir/GameOpt.dat"
+}
+
+# Starts the game; sets game_pid, and window once the main window is up.
+launch() {
+  "$game_dir/tessaro" >"$xs_work/game.log" 2>&1 &
+  game_pid=$!
+  xs_pids+=($game_pid)
+  main_window() { xdotool search --onlyvisible --name '^Tessaro$' | head -n1 | grep -q .; }
+  wait_for 30 main_window || fail "no main window titled Tessaro"
+  window=$(xdotool search --onlyvisible --name '^Tessaro$' | head -n1)
+}
+
+shot() { import -window root "$1"; }
+
+# The client area under the menu bar: sets client_x, client_y, client_w,
+# client_h in screen pixels. Its ground is the game's own grey, 224.
+find_client() {
+  local info x y w h column
+  info=$(xwininfo -id "$window")
+  x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+  y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+  w=$(awk '/Width:/ { print $NF }' <<<"$info")
+  h=$(awk '/Height:/ { print $NF }' <<<"$info")
+  shot "$xs_work/find.png"
+  convert "$xs_work/find.png" -crop "1x${h}+$((x + 2))+${y}" +repage -depth 8 txt:- >"$xs_work/column.txt"
+  column=$(awk -F'[ ,:]+' '/#E0E0E0/ { print $2; exit }' "$xs_work/column.txt")
+  [ -n "$column" ] || fail "no client area found"
+  client_x=$x
+  client_y=$((y + column))
+  client_w=$w
+  client_h=$((h - column))
+}
+
+# press <kind> <line> [probe]: a left click on the middle of a move button.
+press() {
+  local x y
+  "$probe" buttons "$client_w" "$client_h" "$net_n" >"$xs_work/buttons.txt"
+  read -r x y < <(awk -v k="$1" -v l="$2" '$1 == k && $2 == l { print $3, $4 }' "$xs_work/buttons.txt")
+  xdotool mousemove "$((client_x + x))" "$((client_y + y))" click 1
+}
+
+menu() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }

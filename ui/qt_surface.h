@@ -1,0 +1,64 @@
+#pragma once
+// The main window's retained drawing: every primitive goes into a backing
+// image at the screen's device pixel ratio, and painting only shows it.
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <functional>
+
+#include "board/surface.h"
+#include "board/twips.h"
+
+namespace tessaro {
+
+class QtSurface final : public Surface {
+public:
+    QtSurface(TwipsScale scale, QColor background);
+
+    // A new size for the client area. What was drawn stays in the part that
+    // is still inside.
+    void Resize(QSize logicalSize, qreal devicePixelRatio);
+    // In device pixels: the image is painted into pixel by pixel, and
+    // shown at DevicePixelRatio() device pixels per logical pixel.
+    const QImage& Image() const { return image_; }
+    qreal DevicePixelRatio() const { return dpr_; }
+    TwipsScale Scale() const { return scale_; }
+    void SetScale(TwipsScale scale) { scale_ = scale; }
+
+    // Called with the changed area in logical pixels after each drawing.
+    void SetChanged(std::function<void(const QRect&)> changed) { changed_ = std::move(changed); }
+
+    void Cls() override;
+    void SetForeColor(std::int32_t color) override { fore_ = ToQColor(color); }
+    void SetDrawWidth(int width) override { drawWidth_ = width < 1 ? 1 : width; }
+    void FilledBox(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void BeginDraw() override;
+    void EndDraw() override;
+
+    static QColor ToQColor(std::int32_t bgr) {
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    }
+
+private:
+    int Px(float twips) const { return scale_.ToDevicePixels(twips, dpr_); }
+    // Device pixels per drawing pixel: lines stay as thick, relative to the
+    // blocks, as on an ordinary screen, and whole so they stay crisp.
+    int Unit() const { return dpr_ < 1.5 ? 1 : static_cast<int>(dpr_ + 0.5); }
+    void Fill(const QRect& deviceRect, const QColor& color);
+
+    TwipsScale scale_;
+    QColor background_;
+    QImage image_;
+    qreal dpr_ = 1.0;
+    QPainter painter_;
+    int batchDepth_ = 0;
+    QRect dirty_;  // device pixels
+    QColor fore_{Qt::black};
+    int drawWidth_ = 1;
+    std::function<void(const QRect&)> changed_;
+};
+
+}  // namespace tessaro

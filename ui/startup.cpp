@@ -1,0 +1,51 @@
+#include "ui/startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QScreen>
+#include <chrono>
+
+#include "options/options_store.h"
+#include "resources/resource_paths.h"
+#include "session/random_source.h"
+#include "ui/frm_cube.h"
+#include "ui/frm_splash.h"
+#include "ui/pause.h"
+
+namespace tessaro {
+
+namespace {
+
+std::uint64_t ClockSeed() {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(system_clock::now().time_since_epoch().count()) ^
+           static_cast<std::uint64_t>(steady_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+int Main(QApplication& app) {
+    // The options file and the click sound lie beside the program. Should the
+    // folder not be enterable, nothing is lost: both are opened by full path.
+    const QString folder = QCoreApplication::applicationDirPath();
+    QDir::setCurrent(folder);
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const TwipsScale scale = TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
+    Pauser pauser;
+
+    frmSplash splash(scale);
+    splash.show();
+    pauser.PauseFor(1500);  // the splash is painted and stays up meanwhile
+
+    OptionsStore options(folder.toStdString());
+    SeededRandom random;
+    frmCube window({options, pauser, random, ClockSeed, folder.toStdString(), scale});
+    window.Form_Load();
+    splash.close();
+    return app.exec();
+}
+
+}  // namespace tessaro
