@@ -28,7 +28,7 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
 
     cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);
     cmdOK_->setGeometry(scale_.ToPixels(1320), scale_.ToPixels(960), scale_.ToPixels(735), scale_.ToPixels(495));
-    cmdOK_->setAutoDefault(false);
+    cmdOK_->setDefault(true);  // Enter, like a click, on the one button
     connect(cmdOK_, &QPushButton::clicked, this, &frmCongratulations::cmdOK_Click);
     cmdOK_->setFocus();
 

@@ -41,7 +41,7 @@ private slots:
         w.close();
         QVERIFY(w.isVisible());
         QCOMPARE(cleared, 0);
-        QTest::mouseClick(w.cmdOK(), Qt::LeftButton);
+        QTest::keyClick(&w, Qt::Key_Return);
         QVERIFY(!w.isVisible());
         QCOMPARE(cleared, 1);
         QCOMPARE(w.result(), int(QDialog::Accepted));
