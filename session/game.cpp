@@ -53,6 +53,7 @@ Game::Outcome Game::AfterPause(bool carryOn, std::uint64_t generation) const {
 Game::Outcome Game::Shuffle(std::uint64_t generation, std::int32_t moves) {
     random_.Seed(seedClock_());
     const int n = BlockN();
+    bool undrawn = false;
     for (std::int32_t i = 1; i <= moves; ++i) {
         const int kind = DrawWhole(random_.Next(), 6);
         const int line = DrawWhole(random_.Next(), n);
@@ -65,9 +66,15 @@ Game::Outcome Game::Shuffle(std::uint64_t generation, std::int32_t moves) {
             // cube, net and history stand, and this shuffle stops here.
             const Outcome outcome = AfterPause(view_.Pause(PauseKind::Shuffle), generation);
             if (outcome != Outcome::Done) return outcome;
+            BlockDrawAll();
+            undrawn = false;
+        } else {
+            // Without a pause no window event runs, so no step could be seen:
+            // the net is drawn once, after the last of these moves.
+            undrawn = true;
         }
-        BlockDrawAll();
     }
+    if (undrawn) BlockDrawAll();
     return Outcome::Done;
 }
 

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
+#include <map>
+#include <random>
 #include <set>
 
 #include "options/options_panel.h"
@@ -121,6 +123,36 @@ bool SameCells(const Cube& a, const Cube& b) {
 }
 
 const std::vector<RecordedMove> kThreeMoves = {{1, 2}, {6, 3}, {3, 1}};
+
+// Every face colour exactly N^2 times: moves only ever permute the blocks.
+bool ColoursIntact(const Cube& cube) {
+    const int n = cube.BlockN();
+    std::map<std::int32_t, int> count;
+    for (int f = 1; f <= 6; ++f)
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) ++count[cube.CubeCells(f, r, c)];
+    for (int f = 1; f <= 6; ++f)
+        if (count[kFaceColors[static_cast<std::size_t>(f)]] != n * n) return false;
+    return count.size() == 6;
+}
+
+// The model, the drawn net and the history belong to the same game.
+bool GameAgrees(const frmCube& w) {
+    const Game& g = w.game();
+    const Cube* cube = g.CubeState();
+    if (cube == nullptr) return true;
+    const int n = cube->BlockN();
+    const Board& b = g.BoardState();
+    if (b.BlockObjs.size() != static_cast<std::size_t>(6 * n * n + 1)) return false;
+    if (!b.ButtonObjs.empty() && b.ButtonObjs.size() != static_cast<std::size_t>(6 * n)) return false;
+    for (int f = 1; f <= 6; ++f)
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c)
+                if (b.Block(f, r, c, n).BlockColor != cube->CubeCells(f, r, c)) return false;
+    const MoveHistory& h = g.History();
+    return h.HistCount >= 0 && h.HistCount <= h.Capacity() && h.HistPos >= 0 && h.HistPos <= h.Capacity() &&
+           ColoursIntact(*cube);
+}
 
 }  // namespace
 
@@ -406,6 +438,173 @@ private slots:
         QVERIFY(h.messages[0].contains(QStringLiteral("読み込めませんでした")));
         QCOMPARE(h.window.game().BlockN(), 2);
         QVERIFY(h.window.timGame()->isActive());
+    }
+
+    // ---------------------------------------------------------------- faults
+
+    void unwritableFolderStillPlaysAndKeepsTheChoices() {
+        Harness h;
+        // A program folder that cannot be written, whoever runs the test:
+        // its path runs through a regular file.
+        WriteFile(h.dir.filePath(QStringLiteral("plain")), {1});
+        OptionsStore blocked((h.dir.path() + QStringLiteral("/plain/folder")).toStdString());
+        frmCube w({blocked, h.pauser, h.random, [] { return 7u; }, blocked.Folder(), TwipsScale{15}});
+        QStringList messages;
+        w.showMessage = [&](const QString& text) { messages << text; };
+        w.inputBox = [](const QString&, const QString&) { return QStringLiteral("7"); };
+        w.pauseHook = [](PauseKind) { return true; };
+        w.show();
+        w.resize(445, 392 + w.menuBar()->sizeHint().height());
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        w.mnuStart()->trigger();
+        QCOMPARE(messages.size(), 1);  // the failed load, told once
+        QCOMPARE(w.game().BlockN(), 2);
+        w.Form_KeyDown(83, 1);
+        QCOMPARE(messages.size(), 2);
+        QVERIFY(messages[1].contains(QStringLiteral("保存できませんでした")));
+        QCOMPARE(blocked.Record().Difficulty, 7);
+        w.mnuStart()->trigger();  // the next game keeps the choice it could not save
+        QCOMPARE(w.game().History().Capacity(), 7);
+        QVERIFY(GameAgrees(w));
+    }
+
+    void brokenOrMissingClickSoundStaysSilent() {
+        for (const Bytes& wav : {Bytes{}, Bytes{'R', 'I', 'F', 'F', 0, 0}, Bytes(4096, 0xAB)}) {
+            Harness h;
+            if (!wav.empty()) WriteFile(h.dir.filePath(QStringLiteral("Click.wav")), wav);
+            h.Show();
+            h.Start(3, kThreeMoves);
+            QElapsedTimer timer;
+            timer.start();
+            for (int i = 0; i < 20; ++i) h.Click(1 + i % 6, 1 + i % 3);
+            QVERIFY(timer.elapsed() < 5000);  // generous: a hang would take forever
+            QCOMPARE(h.window.game().ClickCount, 20);
+            QVERIFY(h.messages.isEmpty());
+        }
+    }
+
+    void everyOptionsFileGivesAPlayableNet() {
+        std::mt19937 chance(2026);
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(false);  // up to 9999 moves, drawn once
+        for (int length = 0; length <= 12; ++length)
+            for (int round = 0; round < 4; ++round) {
+                Bytes file(static_cast<std::size_t>(length));
+                for (auto& b : file) b = static_cast<std::uint8_t>(chance());
+                if (round == 0 && length >= 8) file[7] = 0x7F;  // a huge number of moves
+                WriteFile(h.OptionsFile(), file);
+                h.random.draws.clear();
+                h.window.mnuStart()->trigger();
+                const int n = h.window.game().BlockN();
+                QVERIFY(n >= 2 && n <= 10);
+                QCOMPARE(h.window.game().BoardState().ButtonObjs.size(), static_cast<std::size_t>(6 * n));
+                QVERIFY(GameAgrees(h.window));
+                QVERIFY(h.window.game().History().Capacity() <= kMaxDifficulty);
+            }
+        QVERIFY(h.messages.isEmpty());
+    }
+
+    void tinyAndHugeWindowsRebuildTheNet() {
+        Harness h;
+        h.Show();
+        h.Start(10, kThreeMoves);
+        for (QSize client : {QSize(1, 1), QSize(2, 2), QSize(7000, 5000), QSize(445, 392)}) {
+            h.window.clientArea()->resize(client);  // the client area alone can go below the window's minimum
+            QCOMPARE(h.window.ScaleWidth(), client.width() * 15.0F);
+            const BlockSizes sizes = BlockSizeCalc(10, client.width() * 15.0F, client.height() * 15.0F);
+            QCOMPARE(h.window.game().BoardState().BlockSize, sizes.BlockSize);
+            QCOMPARE(h.window.game().BoardState().ButtonObjs.size(), 60u);
+            QVERIFY(GameAgrees(h.window));
+        }
+    }
+
+    void thousandsOfRandomPressesAndKeysKeepTheGameWhole() {
+        std::mt19937 chance(7);
+        Harness h;
+        h.Show();
+        h.Start(4, {{1, 1}, {3, 2}, {5, 3}, {2, 4}, {4, 1}});
+        const std::array<int, 6> keys = {Qt::Key_Z, Qt::Key_S, Qt::Key_A, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
+        const QStringList answers = {"", "3", "-2", "x", "0", "12", "9999", "1.5"};
+        for (int i = 0; i < 2500; ++i) {
+            const int what = static_cast<int>(chance() % 100);
+            if (what < 60) {
+                const QPoint at(static_cast<int>(chance() % 445), static_cast<int>(chance() % 392));
+                const auto button = (chance() % 2) ? Qt::LeftButton : Qt::RightButton;
+                QTest::mouseClick(h.window.clientArea(), button, {}, at);
+            } else if (what < 95) {
+                h.typed << answers[static_cast<int>(chance() % answers.size())];
+                const auto mods = (chance() % 3 == 0) ? Qt::ShiftModifier : Qt::NoModifier;
+                QTest::keyClick(h.window.clientArea(), static_cast<Qt::Key>(keys[chance() % keys.size()]), mods);
+                h.typed.clear();
+            } else if (what < 98) {
+                h.window.clientArea()->resize(200 + static_cast<int>(chance() % 600), 150 + static_cast<int>(chance() % 400));
+            } else {
+                h.random.draws.clear();
+                h.window.mnuStart()->trigger();
+            }
+            if (i % 50 == 0) QVERIFY(GameAgrees(h.window));
+        }
+        QVERIFY(GameAgrees(h.window));
+    }
+
+    void startChosenInsideAShufflePauseLeavesOneConsistentGame() {
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(true);
+        int pauses = 0;
+        h.window.pauseHook = [&](PauseKind kind) {
+            if (kind == PauseKind::Shuffle && ++pauses == 2) {
+                WriteFile(h.OptionsFile(), Record(6, 2));
+                h.random.draws.clear();
+                h.random.Script({{5, 6}, {2, 3}}, 6);
+                h.window.mnuStart()->trigger();  // the menu stays enabled during a shuffle
+            }
+            return true;
+        };
+        h.Start(3, {{1, 1}, {3, 2}, {5, 3}, {2, 1}, {4, 2}});
+        QCOMPARE(h.window.game().BlockN(), 6);
+        QCOMPARE(h.window.game().History().Capacity(), 2);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(6, {{5, 6}, {2, 3}})));
+        QVERIFY(GameAgrees(h.window));
+        const clsBlockMake& b = h.window.game().BoardState().Block(2, 6, 6, 6);
+        QCOMPARE(h.window.surface().Image().pixel(h.Middle(b.BlockLeft, b.BlockTop, h.window.game().BoardState().BlockSize)),
+                 Bgr(h.window.game().CubeState()->CubeCells(2, 6, 6)));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(h.window.timGame()->isActive());
+    }
+
+    void startCannotBeChosenDuringTheDemonstration() {
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        h.window.pauseHook = [&](PauseKind kind) {
+            if (kind == PauseKind::Demonstration) {
+                WriteFile(h.OptionsFile(), Record(5, 0));
+                h.window.mnuStart()->trigger();  // disabled: nothing happens
+            }
+            return true;
+        };
+        h.Start(3, kThreeMoves);
+        QCOMPARE(h.window.game().BlockN(), 3);
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
+        QVERIFY(GameAgrees(h.window));
+    }
+
+    void closingDuringTheDemonstrationEndsItAtOnce() {
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        int steps = 0;
+        h.window.pauseHook = [&](PauseKind) {
+            ++steps;
+            h.window.close();
+            return h.pauser.PauseWholeSeconds(2);
+        };
+        h.Start(3, kThreeMoves);
+        QCOMPARE(steps, 1);
+        QVERIFY(!h.window.isVisible());
     }
 
     void splashShowsTitleVersionAndAuthor() {

@@ -306,8 +306,8 @@ void frmCube::ShowCongratulationsWindow(double left, std::int32_t top) {
 }
 
 void frmCube::SetGameMenusEnabled(bool enabled) {
-    mnuGame_->menuAction()->setEnabled(enabled);
-    mnuOption_->setEnabled(enabled);
+    // The entries too, not only the menu: nothing can reach Start or Quit.
+    for (QAction* action : {mnuGame_->menuAction(), mnuStart_, mnuQuit_, mnuOption_}) action->setEnabled(enabled);
 }
 
 void frmCube::ShowDemoPointer(std::int32_t size) {

@@ -1,10 +1,11 @@
 #pragma once
 // The main window's retained drawing: every primitive goes into a backing
 // image at the screen's device pixel ratio, and painting only shows it.
+// The net is made of axis-aligned boxes and lines only, so they are written
+// straight into the image's pixels, in whole device pixels without blending.
 
 #include <QColor>
 #include <QImage>
-#include <QPainter>
 #include <QRect>
 #include <functional>
 
@@ -20,26 +21,26 @@ public:
     // A new size for the client area. What was drawn stays in the part that
     // is still inside.
     void Resize(QSize logicalSize, qreal devicePixelRatio);
-    // In device pixels: the image is painted into pixel by pixel, and
-    // shown at DevicePixelRatio() device pixels per logical pixel.
+    // In device pixels: the image is painted into pixel by pixel, and shown
+    // at DevicePixelRatio() device pixels per logical pixel.
     const QImage& Image() const { return image_; }
     qreal DevicePixelRatio() const { return dpr_; }
     TwipsScale Scale() const { return scale_; }
-    void SetScale(TwipsScale scale) { scale_ = scale; }
 
     // Called with the changed area in logical pixels after each drawing.
     void SetChanged(std::function<void(const QRect&)> changed) { changed_ = std::move(changed); }
 
     void Cls() override;
-    void SetForeColor(std::int32_t color) override { fore_ = ToQColor(color); }
+    void SetForeColor(std::int32_t color) override { fore_ = ToArgb(color); }
     void SetDrawWidth(int width) override { drawWidth_ = width < 1 ? 1 : width; }
     void FilledBox(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
-    void BeginDraw() override;
+    void BeginDraw() override { ++batchDepth_; }
     void EndDraw() override;
 
-    static QColor ToQColor(std::int32_t bgr) {
-        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    static QColor ToQColor(std::int32_t bgr) { return QColor::fromRgb(ToArgb(bgr)); }
+    static QRgb ToArgb(std::int32_t bgr) {
+        return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
     }
 
 private:
@@ -47,16 +48,17 @@ private:
     // Device pixels per drawing pixel: lines stay as thick, relative to the
     // blocks, as on an ordinary screen, and whole so they stay crisp.
     int Unit() const { return dpr_ < 1.5 ? 1 : static_cast<int>(dpr_ + 0.5); }
-    void Fill(const QRect& deviceRect, const QColor& color);
+    // Fills the device pixels from (left, top) up to, not including, (right, bottom).
+    void Fill(int left, int top, int right, int bottom, QRgb color);
+    void Changed();
 
     TwipsScale scale_;
-    QColor background_;
+    QRgb background_;
     QImage image_;
     qreal dpr_ = 1.0;
-    QPainter painter_;
     int batchDepth_ = 0;
     QRect dirty_;  // device pixels
-    QColor fore_{Qt::black};
+    QRgb fore_ = qRgb(0, 0, 0);
     int drawWidth_ = 1;
     std::function<void(const QRect&)> changed_;
 };
