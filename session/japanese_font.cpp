@@ -1,16 +1,24 @@
 #include "session/japanese_font.h"
 
-#include <QStringList>
-
 namespace tessaro {
+
+QStringList JapaneseGothicFamilies() {
+    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+            QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+            QStringLiteral("IPAGothic")};
+}
 
 QFont JapaneseGothic(double pointSize, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                      QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                      QStringLiteral("IPAGothic")});
+    font.setFamilies(JapaneseGothicFamilies());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    return font;
+}
+
+QFont DefaultWithJapaneseGothic(const QFont& toolkitDefault) {
+    QFont font = toolkitDefault;
+    font.setFamilies(QStringList{toolkitDefault.family()} + JapaneseGothicFamilies());
     return font;
 }
 

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/qt_surface.h"
 
@@ -16,14 +17,35 @@ ClientArea::ClientArea(QWidget* parent, QtSurface& surface) : QWidget(parent), s
 void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& image = surface_.Image();
-    if (image.isNull()) {
-        painter.fillRect(event->rect(), palette().window());
+    const QRect target = event->rect();
+    const qreal dpr = surface_.DevicePixelRatio();
+    const QRect source = QRectF(target.x() * dpr, target.y() * dpr, target.width() * dpr, target.height() * dpr)
+                             .toAlignedRect()
+                             .intersected(image.rect());
+    if (source.isEmpty()) {
+        painter.fillRect(target, palette().window());
         return;
     }
-    const qreal dpr = surface_.DevicePixelRatio();
-    const QRect target = event->rect();
-    const QRectF source(target.x() * dpr, target.y() * dpr, target.width() * dpr, target.height() * dpr);
-    painter.drawImage(QRectF(target), image, source);
+    if (image.format() != QImage::Format_Indexed8) {
+        painter.drawImage(QRectF(QPointF(source.topLeft()) / dpr, QSizeF(source.size()) / dpr), image, source);
+        return;
+    }
+    // The one-byte pixels become screen pixels a strip at a time, through a
+    // small buffer kept between paints: no full-size copy is ever made.
+    constexpr int kStripRows = 32;
+    if (strip_.width() < source.width() || strip_.isNull())
+        strip_ = QImage(image.width(), kStripRows, QImage::Format_RGB32);
+    const QList<QRgb> table = image.colorTable();
+    for (int top = source.top(); top <= source.bottom(); top += kStripRows) {
+        const int rows = std::min(kStripRows, source.bottom() + 1 - top);
+        for (int r = 0; r < rows; ++r) {
+            const uchar* from = image.constScanLine(top + r) + source.left();
+            auto* to = reinterpret_cast<QRgb*>(strip_.scanLine(r));
+            for (int x = 0; x < source.width(); ++x) to[x] = table[from[x]];
+        }
+        const QRectF place(source.left() / dpr, top / dpr, source.width() / dpr, rows / dpr);
+        painter.drawImage(place, strip_, QRectF(0, 0, source.width(), rows));
+    }
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {

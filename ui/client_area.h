@@ -2,6 +2,7 @@
 // The main window's surface under the menu bar: it shows the retained
 // drawing and hands mouse, key and size events to the window's handlers.
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -26,6 +27,7 @@ protected:
 
 private:
     QtSurface& surface_;
+    QImage strip_;  // screen pixels of a few rows at a time, for painting
 };
 
 }  // namespace tessaro

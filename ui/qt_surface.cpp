@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace tessaro {
 
@@ -13,14 +14,35 @@ void QtSurface::Resize(QSize logicalSize, qreal devicePixelRatio) {
                        static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
     const QSize size = device.expandedTo(QSize(1, 1));
     if (size == image_.size() && devicePixelRatio == dpr_) return;
-    QImage next(size, QImage::Format_RGB32);
-    next.fill(background_);
-    if (!image_.isNull() && devicePixelRatio == dpr_) {
-        QPainter copy(&next);
-        copy.drawImage(0, 0, image_);
+    const bool keep = !image_.isNull() && devicePixelRatio == dpr_;
+    if (table_.isEmpty()) table_.append(background_);
+    QImage next(size, image_.isNull() ? QImage::Format_Indexed8 : image_.format());
+    if (next.format() == QImage::Format_Indexed8) {
+        next.setColorTable(table_);
+        next.fill(0);  // the background is entry 0
+    } else {
+        next.fill(background_);
+    }
+    if (keep) {
+        const int rows = std::min(next.height(), image_.height());
+        const auto bytes = static_cast<std::size_t>(std::min(next.bytesPerLine(), image_.bytesPerLine()));
+        for (int y = 0; y < rows; ++y) std::memcpy(next.scanLine(y), image_.constScanLine(y), bytes);
     }
     image_ = std::move(next);
     dpr_ = devicePixelRatio;
+}
+
+int QtSurface::IndexOf(QRgb color) {
+    if (image_.format() != QImage::Format_Indexed8) return -1;
+    for (int i = 0; i < table_.size(); ++i)
+        if (table_[i] == color) return i;
+    if (table_.size() == 256) {
+        image_ = image_.convertToFormat(QImage::Format_RGB32);
+        return -1;
+    }
+    table_.append(color);
+    image_.setColorTable(table_);
+    return static_cast<int>(table_.size()) - 1;
 }
 
 void QtSurface::EndDraw() {
@@ -45,9 +67,13 @@ void QtSurface::Fill(int left, int top, int right, int bottom, QRgb color) {
     right = std::min(right, image_.width());
     bottom = std::min(bottom, image_.height());
     if (left >= right || top >= bottom) return;
-    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine() / 4);
-    auto* row = reinterpret_cast<QRgb*>(image_.bits()) + top * stride;
-    for (int y = top; y < bottom; ++y, row += stride) std::fill(row + left, row + right, color);
+    const int index = IndexOf(color);
+    const auto stride = static_cast<std::ptrdiff_t>(image_.bytesPerLine());
+    uchar* row = image_.bits() + top * stride;
+    for (int y = top; y < bottom; ++y, row += stride) {
+        if (index >= 0) std::memset(row + left, index, static_cast<std::size_t>(right - left));
+        else std::fill(reinterpret_cast<QRgb*>(row) + left, reinterpret_cast<QRgb*>(row) + right, color);
+    }
     dirty_ |= QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
@@ -76,6 +102,7 @@ void QtSurface::Line(float x1, float y1, float x2, float y2, std::int32_t color)
         if (ay <= by) Fill(ax, ay, ax + w, by, c);
         else Fill(ax, by + u, ax + w, ay + u, c);
     } else if (!image_.isNull()) {
+        if (image_.format() == QImage::Format_Indexed8) image_ = image_.convertToFormat(QImage::Format_RGB32);
         QPainter painter(&image_);
         painter.setPen(QPen(QColor::fromRgb(c), w, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(ax, ay, bx, by);

@@ -3,6 +3,9 @@
 // image at the screen's device pixel ratio, and painting only shows it.
 // The net is made of axis-aligned boxes and lines only, so they are written
 // straight into the image's pixels, in whole device pixels without blending.
+// The whole net has a dozen colours, so the image keeps one byte per pixel
+// with a colour table (a full-HD surface takes 2 MB, not 8); should a
+// drawing ever bring more than 256 colours, it turns into 32-bit pixels.
 
 #include <QColor>
 #include <QImage>
@@ -50,11 +53,15 @@ private:
     int Unit() const { return dpr_ < 1.5 ? 1 : static_cast<int>(dpr_ + 0.5); }
     // Fills the device pixels from (left, top) up to, not including, (right, bottom).
     void Fill(int left, int top, int right, int bottom, QRgb color);
+    // The colour's entry in the image's table, added when new; -1 once the
+    // image holds 32-bit pixels.
+    int IndexOf(QRgb color);
     void Changed();
 
     TwipsScale scale_;
     QRgb background_;
-    QImage image_;
+    QImage image_;  // Format_Indexed8, or Format_RGB32 after the table overflowed
+    QList<QRgb> table_;
     qreal dpr_ = 1.0;
     int batchDepth_ = 0;
     QRect dirty_;  // device pixels

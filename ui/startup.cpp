@@ -8,6 +8,7 @@
 
 #include "options/options_store.h"
 #include "resources/resource_paths.h"
+#include "session/japanese_font.h"
 #include "session/random_source.h"
 #include "ui/frm_cube.h"
 #include "ui/frm_splash.h"
@@ -31,6 +32,7 @@ int Main(QApplication& app) {
     const QString folder = QCoreApplication::applicationDirPath();
     QDir::setCurrent(folder);
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
+    QApplication::setFont(DefaultWithJapaneseGothic(QApplication::font()));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const TwipsScale scale = TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);

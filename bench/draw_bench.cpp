@@ -1,0 +1,88 @@
+// The redraw path: the whole 10 x 10 net into the backing image of a full-HD
+// client area, and a press on a move button through to the repainted window.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTemporaryDir>
+
+#include "board/board.h"
+#include "model/cube.h"
+#include "options/options_store.h"
+#include "session/random_source.h"
+#include "ui/client_area.h"
+#include "ui/frm_cube.h"
+#include "ui/pause.h"
+#include "ui/qt_surface.h"
+
+namespace {
+
+using namespace tessaro;
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+void BM_BlockDrawAll(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const TwipsScale scale{15};
+    QtSurface surface(scale, QColor(224, 224, 224));
+    surface.Resize(QSize(kWidth, kHeight), 1.0);
+    Cube cube(n);
+    Board board;
+    const auto w = static_cast<float>(scale.ToTwips(kWidth));
+    BlockSizeCalc(board, n, w, static_cast<float>(scale.ToTwips(kHeight)));
+    board.ResetBlocks(n);
+    int kind = 1;
+    for (auto _ : state) {
+        cube.ApplyMove(kind, 1);  // so that every redraw has new colours
+        kind = kind % 6 + 1;
+        BlockDrawAll(board, cube, surface, w);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_BlockDrawAll)->Arg(3)->Arg(10)->Unit(benchmark::kMicrosecond);
+
+// Hit test, move, redraw and repaint of the window, offscreen.
+void BM_PressToWindowImage(benchmark::State& state) {
+    QTemporaryDir dir;
+    OptionsStore options(dir.path().toStdString());
+    options.Record() = {10, 0, 0};
+    (void)options.Save();
+    Pauser pauser;
+    SeededRandom random(1);
+    frmCube window({options, pauser, random, [] { return 1u; }, dir.path().toStdString(), TwipsScale{15}});
+    window.showMessage = [](const QString&) {};
+    window.show();
+    window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
+    QApplication::processEvents();
+    window.mnuStart_Click();
+    QApplication::processEvents();
+    const Ishape& button = *window.game().BoardState().ButtonObjs.front();
+    const float x = static_cast<float>(button.ButtonLeft() + 10);
+    const float y = static_cast<float>(button.ButtonTop() + 10);
+    for (auto _ : state) {
+        window.Form_MouseDown(1, 0, x, y);
+        window.clientArea()->repaint();  // paints now, as the next frame would
+    }
+    state.counters["blocks"] = 600;
+}
+BENCHMARK(BM_PressToWindowImage)->Unit(benchmark::kMicrosecond);
+
+// What a pause costs while the event loop is idle: CPU time over wall time.
+void BM_IdlePause(benchmark::State& state) {
+    Pauser pauser;
+    for (auto _ : state) pauser.PauseFor(state.range(0));
+}
+BENCHMARK(BM_IdlePause)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
