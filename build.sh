@@ -25,6 +25,8 @@ packages=(
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
+  # The validators of the desktop entry and the AppStream file.
+  packages+=(desktop-file-utils appstream)
 fi
 
 missing=()

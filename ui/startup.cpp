@@ -10,8 +10,10 @@
 #include "resources/resource_paths.h"
 #include "session/japanese_font.h"
 #include "session/random_source.h"
+#include "ui/app_info.h"
 #include "ui/frm_cube.h"
 #include "ui/frm_splash.h"
+#include "ui/options_folder.h"
 #include "ui/pause.h"
 
 namespace tessaro {
@@ -27,8 +29,13 @@ std::uint64_t ClockSeed() {
 }  // namespace
 
 int Main(QApplication& app) {
-    // The options file and the click sound lie beside the program. Should the
-    // folder not be enterable, nothing is lost: both are opened by full path.
+    // Names the player's own configuration folder (~/.config/Tessaro), where
+    // an installed game keeps its options.
+    QCoreApplication::setApplicationName(QString::fromUtf8(app::kTitle));
+
+    // The click sound lies beside the program, and so do the options unless
+    // that folder cannot be written. Should the folder not be enterable,
+    // nothing is lost: both files are opened by full path.
     const QString folder = QCoreApplication::applicationDirPath();
     QDir::setCurrent(folder);
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
@@ -42,7 +49,7 @@ int Main(QApplication& app) {
     splash.show();
     pauser.PauseFor(1500);  // the splash is painted and stays up meanwhile
 
-    OptionsStore options(folder.toStdString());
+    OptionsStore options(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
     SeededRandom random;
     frmCube window({options, pauser, random, ClockSeed, folder.toStdString(), scale});
     window.Form_Load();

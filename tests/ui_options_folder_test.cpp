@@ -1,0 +1,161 @@
+// Where the options file lives: beside the program when a save can be
+// written there, else in the player's own configuration folder, else beside
+// the program after all. First with made-up answers about the system, then
+// with real folders whose modes say no.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "options/options_file.h"
+#include "ui/options_folder.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kProgram = "/opt/game";
+const fs::path kOptionsFile = kProgram / kOptionsFileName;
+const fs::path kUser = "/home/player/.config/Tessaro";
+
+struct Answers {
+    bool programWritable;
+    bool fileExists;
+    bool fileWritable;
+    fs::path userFolder;  // empty: the system has none
+    bool makeSucceeds;
+};
+
+struct Asked {
+    std::vector<fs::path> made;
+};
+
+OptionsFolderSystem Scripted(const Answers& a, Asked& asked) {
+    OptionsFolderSystem system;
+    system.exists = [a](const fs::path& p) { return p == kProgram || (p == kOptionsFile && a.fileExists); };
+    system.canWrite = [a](const fs::path& p) {
+        if (p == kProgram) return a.programWritable;
+        if (p == kOptionsFile) return a.fileExists && a.fileWritable;
+        ADD_FAILURE() << "asked whether " << p << " can be written";
+        return false;
+    };
+    system.userConfigFolder = [a] { return a.userFolder; };
+    system.makeFolder = [a, &asked](const fs::path& p) {
+        asked.made.push_back(p);
+        return a.makeSucceeds;
+    };
+    return system;
+}
+
+TEST(OptionsFolder, ChoosesByWhatCanBeWritten) {
+    struct Case {
+        const char* what;
+        Answers answers;
+        fs::path expected;
+        std::vector<fs::path> made;
+    };
+    const std::vector<Case> cases = {
+        {"build folder, no file yet", {true, false, false, kUser, true}, kProgram, {}},
+        {"portable copy with its file", {true, true, true, kUser, true}, kProgram, {}},
+        {"a writable folder, even with no per-user folder", {true, false, false, "", false}, kProgram, {}},
+        {"read-only file in a writable folder", {true, true, false, kUser, true}, kUser, {kUser}},
+        {"installed: system folder, no file", {false, false, false, kUser, true}, kUser, {kUser}},
+        {"installed: a writable file does not make the folder writable", {false, true, true, kUser, true}, kUser,
+         {kUser}},
+        {"per-user folder cannot be made: back to the program's", {false, false, false, kUser, false}, kProgram,
+         {kUser}},
+        {"no per-user folder at all: back to the program's", {false, false, false, "", true}, kProgram, {}},
+    };
+    for (const Case& c : cases) {
+        Asked asked;
+        EXPECT_EQ(OptionsFolder(kProgram, Scripted(c.answers, asked)), c.expected) << c.what;
+        EXPECT_EQ(asked.made, c.made) << c.what;
+    }
+}
+
+// ---- real folders ----
+
+class TempFolder {
+public:
+    TempFolder() {
+        char name[] = "/tmp/tessaro-folder-XXXXXX";
+        path_ = ::mkdtemp(name);
+        fs::permissions(path_, fs::perms::all);  // reachable after dropping privileges
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// File modes do not stop root, so the real checks run as nobody.
+class AsUnprivileged {
+public:
+    AsUnprivileged() : wasRoot_(::geteuid() == 0) {
+        if (wasRoot_) ok_ = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+    }
+    ~AsUnprivileged() {
+        if (wasRoot_ && ok_) (void)!(::seteuid(0) == 0 && ::setegid(0) == 0);
+    }
+    bool ok() const { return !wasRoot_ || ok_; }
+
+private:
+    bool wasRoot_;
+    bool ok_ = false;
+};
+
+TEST(OptionsFolder, RealModesDecideAndThePerUserFolderIsCreated) {
+    enum class File { None, Writable, ReadOnly };
+    struct Case {
+        const char* what;
+        fs::perms programMode;
+        File file;
+        bool expectUser;
+    };
+    const std::vector<Case> cases = {
+        {"writable folder", fs::perms::all, File::None, false},
+        {"writable folder and file", fs::perms::all, File::Writable, false},
+        {"read-only file", fs::perms::all, File::ReadOnly, true},
+        {"read-only folder", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                 fs::perms::others_exec,
+         File::None, true},
+    };
+    for (const Case& c : cases) {
+        TempFolder root;
+        const fs::path program = root.path() / "game";
+        const fs::path user = root.path() / "home" / ".config" / "Tessaro";
+        fs::create_directory(program);
+        if (c.file != File::None) {
+            std::ofstream(program / kOptionsFileName) << "0123456789";
+            fs::permissions(program / kOptionsFileName,
+                            c.file == File::ReadOnly ? fs::perms::owner_read | fs::perms::others_read : fs::perms::all);
+        }
+        fs::permissions(program, c.programMode);
+
+        OptionsFolderSystem system = RealOptionsFolderSystem();
+        system.userConfigFolder = [&] { return user; };
+        fs::path chosen;
+        {
+            AsUnprivileged drop;
+            ASSERT_TRUE(drop.ok());
+            chosen = OptionsFolder(program, system);
+        }
+        EXPECT_EQ(chosen, c.expectUser ? user : program) << c.what;
+        EXPECT_EQ(fs::is_directory(user), c.expectUser) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace tessaro

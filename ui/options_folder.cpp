@@ -1,0 +1,44 @@
+#include "ui/options_folder.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <system_error>
+
+#include "options/options_file.h"
+
+namespace tessaro {
+
+OptionsFolderSystem RealOptionsFolderSystem() {
+    OptionsFolderSystem system;
+    system.exists = [](const std::filesystem::path& path) {
+        std::error_code error;
+        return std::filesystem::exists(path, error);
+    };
+    // The effective user, since that is who opens the file.
+    system.canWrite = [](const std::filesystem::path& path) {
+        return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    };
+    system.userConfigFolder = [] {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        return std::filesystem::path(QFile::encodeName(folder).toStdString());
+    };
+    system.makeFolder = [](const std::filesystem::path& path) {
+        return QDir().mkpath(QFile::decodeName(path.c_str()));
+    };
+    return system;
+}
+
+std::filesystem::path OptionsFolder(const std::filesystem::path& programFolder, const OptionsFolderSystem& system) {
+    const std::filesystem::path file = programFolder / kOptionsFileName;
+    if (system.canWrite(programFolder) && (!system.exists(file) || system.canWrite(file))) return programFolder;
+
+    const std::filesystem::path user = system.userConfigFolder();
+    if (user.empty() || !system.makeFolder(user)) return programFolder;
+    return user;
+}
+
+}  // namespace tessaro
