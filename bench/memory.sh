@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Resident memory of the game once a 10 x 10 game has started, under its own
-# X server. Usage: bench/memory.sh [build folder]
+# Resident memory of the game once a 10 x 10 game has started, maximised on
+# a screen of the given size under its own X server.
+# Usage: bench/memory.sh [build folder] [screen, default 1920x1080]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build}
 source "$here/../tests/xsession.sh"
-xsession_start 1920x1080
+xsession_start "${2:-1920x1080}"
 xsession_game "$build"
 launch
 options 10 40

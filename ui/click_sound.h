@@ -14,12 +14,14 @@ public:
     explicit ClickSound(QString wavPath);
     ~ClickSound();
 
-    // Loads the file in the background, so that the first click is not
-    // delayed; also happens on the first Play.
-    void Prepare();
+    // The player is made on the first click, not before: a game that is
+    // never played by clicking never loads the audio system, and making it
+    // takes a few milliseconds. The file itself loads in the background.
     void Play();
 
 private:
+    void Prepare();
+
     QString path_;
     bool prepared_ = false;
     std::unique_ptr<QSoundEffect> effect_;

@@ -146,12 +146,7 @@ void frmCube::BuildControls() {
 
 // ---------------------------------------------------------------- handlers
 
-void frmCube::Form_Load() {
-    showMaximized();
-    // The sound is loaded once the window is up, so that neither the first
-    // window nor the first click waits for the audio system.
-    QTimer::singleShot(0, this, [this] { sound_.Prepare(); });
-}
+void frmCube::Form_Load() { showMaximized(); }
 
 void frmCube::Form_Resize() {
     surface_.Resize(client_->size(), client_->devicePixelRatioF());
