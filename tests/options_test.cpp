@@ -3,6 +3,8 @@
 // the reading of typed numbers.
 
 #include <gtest/gtest.h>
+
+#include "temp_folder.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,23 +22,13 @@
 namespace tessaro {
 namespace {
 
+using testing::AsUnprivileged;
+using testing::TempFolder;
+
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class TempFolder {
-public:
-    TempFolder() {
-        char name[] = "/tmp/tessaro-options-XXXXXX";
-        path_ = ::mkdtemp(name);
-        fs::permissions(path_, fs::perms::all);  // reachable after dropping privileges
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-    fs::path file() const { return path_ / kOptionsFileName; }
-
-private:
-    fs::path path_;
-};
+fs::path OptionsFile(const TempFolder& dir) { return dir.path() / kOptionsFileName; }
 
 Bytes ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -47,23 +39,6 @@ void WriteAll(const fs::path& p, const Bytes& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
-
-// File modes do not stop root, so the read-only cases run with the
-// effective user switched to nobody for their duration.
-class AsUnprivileged {
-public:
-    AsUnprivileged() : wasRoot_(::geteuid() == 0) {
-        if (wasRoot_) ok_ = ::seteuid(65534) == 0;
-    }
-    ~AsUnprivileged() {
-        if (wasRoot_ && ok_) (void)!::seteuid(0);
-    }
-    bool ok() const { return !wasRoot_ || ok_; }
-
-private:
-    bool wasRoot_;
-    bool ok_ = false;
-};
 
 TEST(OptionsRecord, EncodesPackedLittleEndianAndDecodesBack) {
     struct Case {
@@ -112,14 +87,14 @@ TEST(OptionsFile, MissingFileIsCreatedEmptyAndLoadsAllZero) {
     const FileResult r = LoadOptions(record, dir.path());
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(record, OptionsRecord{});
-    ASSERT_TRUE(fs::exists(dir.file()));
-    EXPECT_EQ(fs::file_size(dir.file()), 0u);
+    ASSERT_TRUE(fs::exists(OptionsFile(dir)));
+    EXPECT_EQ(fs::file_size(OptionsFile(dir)), 0u);
 }
 
 TEST(OptionsFile, SaveWritesTheExactTenBytesAndLoadReadsThemBack) {
     TempFolder dir;
     ASSERT_TRUE(SaveOptions({10, 40, -1}, dir.path()).ok);
-    EXPECT_EQ(ReadAll(dir.file()), (Bytes{0x0A, 0, 0, 0, 0x28, 0, 0, 0, 0xFF, 0xFF}));
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{0x0A, 0, 0, 0, 0x28, 0, 0, 0, 0xFF, 0xFF}));
     OptionsRecord back;
     ASSERT_TRUE(LoadOptions(back, dir.path()).ok);
     EXPECT_EQ(back, (OptionsRecord{10, 40, -1}));
@@ -127,37 +102,37 @@ TEST(OptionsFile, SaveWritesTheExactTenBytesAndLoadReadsThemBack) {
 
 TEST(OptionsFile, LongerFileKeepsItsTailAndShortFilesLoadPadded) {
     TempFolder dir;
-    WriteAll(dir.file(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0xAB, 0xCD});
+    WriteAll(OptionsFile(dir), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0xAB, 0xCD});
     OptionsRecord record;
     ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
     EXPECT_EQ(record, DecodeOptions(Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     ASSERT_TRUE(SaveOptions({2, 5, 0}, dir.path()).ok);
-    EXPECT_EQ(ReadAll(dir.file()), (Bytes{2, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0xAB, 0xCD}));
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{2, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0xAB, 0xCD}));
 
     for (std::size_t len = 1; len <= 9; ++len) {
         const Bytes full = {3, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF};
-        WriteAll(dir.file(), Bytes(full.begin(), full.begin() + static_cast<long>(len)));
+        WriteAll(OptionsFile(dir), Bytes(full.begin(), full.begin() + static_cast<long>(len)));
         ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
         EXPECT_EQ(record, DecodeOptions(std::span(full.data(), len)));
-        EXPECT_EQ(fs::file_size(dir.file()), len) << "loading never writes";
+        EXPECT_EQ(fs::file_size(OptionsFile(dir)), len) << "loading never writes";
     }
 }
 
 TEST(OptionsFile, ShowShuffleOneZeroLoadsAsTrueAndIsWrittenBackUnchanged) {
     TempFolder dir;
-    WriteAll(dir.file(), {5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00});
+    WriteAll(OptionsFile(dir), {5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00});
     OptionsRecord record;
     ASSERT_TRUE(LoadOptions(record, dir.path()).ok);
     EXPECT_NE(record.ShowShuffle, 0);
     ASSERT_TRUE(SaveOptions(record, dir.path()).ok);
-    EXPECT_EQ(ReadAll(dir.file()), (Bytes{5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00}));
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00}));
 }
 
 TEST(OptionsFile, ReadOnlyFileStillLoadsAndAFailedSaveChangesNothing) {
     TempFolder dir;
     const Bytes stored = {4, 0, 0, 0, 10, 0, 0, 0, 0, 0};
-    WriteAll(dir.file(), stored);
-    fs::permissions(dir.file(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    WriteAll(OptionsFile(dir), stored);
+    fs::permissions(OptionsFile(dir), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     AsUnprivileged drop;
     ASSERT_TRUE(drop.ok());
 
@@ -168,7 +143,7 @@ TEST(OptionsFile, ReadOnlyFileStillLoadsAndAFailedSaveChangesNothing) {
     const FileResult saved = SaveOptions({9, 9, -1}, dir.path());
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.errorCode, EACCES);
-    EXPECT_EQ(ReadAll(dir.file()), stored);
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), stored);
     EXPECT_NE(OptionsFileMessage(saved, true).find("保存できません"), std::string::npos);
 }
 
@@ -218,8 +193,8 @@ TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
 
 TEST(OptionsStore, ChoicesThatCouldNotBeSavedSurviveTheNextLoad) {
     TempFolder dir;
-    WriteAll(dir.file(), {3, 0, 0, 0, 5, 0, 0, 0, 0, 0});
-    fs::permissions(dir.file(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    WriteAll(OptionsFile(dir), {3, 0, 0, 0, 5, 0, 0, 0, 0, 0});
+    fs::permissions(OptionsFile(dir), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     OptionsStore store(dir.path());
     {
         AsUnprivileged drop;
@@ -232,9 +207,9 @@ TEST(OptionsStore, ChoicesThatCouldNotBeSavedSurviveTheNextLoad) {
         EXPECT_EQ(store.Record(), (OptionsRecord{8, 20, -1})) << "not replaced by the older file";
     }
     // Once the file can be written again, the kept choices reach it.
-    fs::permissions(dir.file(), fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(OptionsFile(dir), fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(store.Load().ok);
-    EXPECT_EQ(ReadAll(dir.file()), (Bytes{8, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF}));
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{8, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF}));
     EXPECT_EQ(store.Record(), (OptionsRecord{8, 20, -1}));
 }
 

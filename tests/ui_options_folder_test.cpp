@@ -4,6 +4,8 @@
 // with real folders whose modes say no.
 
 #include <gtest/gtest.h>
+
+#include "temp_folder.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +19,9 @@
 
 namespace tessaro {
 namespace {
+
+using testing::AsUnprivileged;
+using testing::TempFolder;
 
 namespace fs = std::filesystem;
 
@@ -80,41 +85,6 @@ TEST(OptionsFolder, ChoosesByWhatCanBeWritten) {
 }
 
 // ---- real folders ----
-
-class TempFolder {
-public:
-    TempFolder() {
-        char name[] = "/tmp/tessaro-folder-XXXXXX";
-        path_ = ::mkdtemp(name);
-        fs::permissions(path_, fs::perms::all);  // reachable after dropping privileges
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// File modes do not stop root, so the real checks run as nobody.
-class AsUnprivileged {
-public:
-    AsUnprivileged() : wasRoot_(::geteuid() == 0) {
-        if (wasRoot_) ok_ = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
-    }
-    ~AsUnprivileged() {
-        if (wasRoot_ && ok_) (void)!(::seteuid(0) == 0 && ::setegid(0) == 0);
-    }
-    bool ok() const { return !wasRoot_ || ok_; }
-
-private:
-    bool wasRoot_;
-    bool ok_ = false;
-};
 
 TEST(OptionsFolder, RealModesDecideAndThePerUserFolderIsCreated) {
     enum class File { None, Writable, ReadOnly };
