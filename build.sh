@@ -3,7 +3,9 @@
 # the game or runs every test.
 #
 #   ./build.sh run    install what is missing, build, start the game
-#   ./build.sh test   install what is missing, build, run the whole suite
+#   ./build.sh test   install what is missing, build, run the whole suite,
+#                     then run it again under the sanitizers and fuzz the
+#                     parsers of outside input for a few seconds each
 #
 # Safe to run again: packages already present are not touched, and the build
 # only redoes what changed.
@@ -25,6 +27,9 @@ packages=(
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
+  # The fuzz targets: clang with libFuzzer and its sanitizers, and the
+  # symbolizer that names the lines in their reports.
+  packages+=(clang libclang-rt-14-dev llvm)
 fi
 
 missing=()
@@ -46,3 +51,12 @@ if [ "$mode" = run ]; then
   exec ./build/tessaro
 fi
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The whole suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/.
+[ -f build-asan/CMakeCache.txt ] || cmake --preset asan
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+
+# Every parser of outside input, fuzzed for a few seconds each.
+tests/fuzz/run.sh 5
