@@ -3,7 +3,9 @@
 # the game or runs every test.
 #
 #   ./build.sh run    install what is missing, build, start the game
-#   ./build.sh test   install what is missing, build, run the whole suite
+#   ./build.sh test   install what is missing, build, run the whole suite,
+#                     then run it again under the sanitizers and fuzz the
+#                     parsers of outside input for a few seconds each
 #
 # Safe to run again: packages already present are not touched, and the build
 # only redoes what changed.
@@ -27,6 +29,9 @@ if [ "$mode" = test ]; then
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
   # The validators of the desktop entry and the AppStream file.
   packages+=(desktop-file-utils appstream)
+  # The fuzz targets: clang with libFuzzer and its sanitizers, and the
+  # symbolizer that names the lines in their reports.
+  packages+=(clang libclang-rt-14-dev llvm)
 fi
 
 missing=()
@@ -48,3 +53,12 @@ if [ "$mode" = run ]; then
   exec ./build/tessaro
 fi
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The whole suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in build-asan/.
+[ -f build-asan/CMakeCache.txt ] || cmake --preset asan
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+
+# Every parser of outside input, fuzzed for a few seconds each.
+tests/fuzz/run.sh 5

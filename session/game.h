@@ -10,16 +10,12 @@
 
 #include "board/board.h"
 #include "model/cube.h"
+#include "options/difficulty_limit.h"
 #include "session/game_view.h"
 #include "session/move_history.h"
 #include "session/random_source.h"
 
 namespace tessaro {
-
-// The most shuffle moves a game makes. Enough for any practice, small enough
-// that a shuffle takes seconds and the history a few tens of kilobytes; a
-// larger value from the options file counts as this.
-inline constexpr std::int32_t kMaxDifficulty = 9999;
 
 class Game {
 public:

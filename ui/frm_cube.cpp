@@ -10,10 +10,10 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "options/number_text.h"
 #include "options/options_file.h"
 #include "options/options_panel.h"
 #include "options/options_store.h"
+#include "options/practice_moves.h"
 #include "resources/resource_paths.h"
 #include "session/frm_congratulations.h"
 #include "ui/client_area.h"
@@ -193,18 +193,18 @@ bool frmCube::eventFilter(QObject* watched, QEvent* event) {
 void frmCube::PracticeCommand() {
     const QString text = inputBox(kPracticeTitle, kPracticePrompt);
     if (text.isEmpty()) return;
-    const WholeNumber number = ParseWholeNumber(text.toStdString());
-    if (!number.ok()) {
+    const PracticeMoves moves = ReadPracticeMoves(text.toStdString());
+    if (moves.status == PracticeMovesStatus::NotANumber) {
         showMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
                         .arg(text)
                         .arg(kMaxDifficulty));
         return;
     }
-    if (number.value < 0 || number.value > kMaxDifficulty) {
-        showMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(number.value));
+    if (moves.status == PracticeMovesStatus::OutOfRange) {
+        showMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(moves.value));
         return;
     }
-    services_.options.Record().Difficulty = number.value;
+    services_.options.Record().Difficulty = moves.value;
     const FileResult saved = services_.options.Save();
     if (!saved.ok) showMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
 }
