@@ -639,6 +639,19 @@ private slots:
                                           Bgr(0), Bgr(0x808080)};
             for (QRgb c : seen) QVERIFY(drawn.count(c));
             QVERIFY(seen.count(Bgr(0xFFFFFF)) && seen.count(Bgr(0x808080)));
+
+            // Growing keeps the drawing and adds only ground; shrinking keeps what is still inside.
+            for (QSize size : {QSize(103, 101), QSize(170, 90), QSize(30, 30)}) {
+                surface.Resize(size, dpr);
+                const QImage& grown = surface.Image();
+                for (int y = 0; y < grown.height(); ++y)
+                    for (int x = 0; x < grown.width(); ++x) {
+                        const bool old = x < 100 * dpr && y < 100 * dpr;
+                        QVERIFY(drawn.count(grown.pixel(x, y)));
+                        if (!old) QCOMPARE(grown.pixel(x, y), QColor(224, 224, 224).rgb());
+                    }
+                QCOMPARE(QColor(grown.pixel(QPoint(20, 20) * dpr)), QColor(255, 0, 0));
+            }
             QCOMPARE(QColor(image.pixel(QPoint(20, 20) * dpr)), QColor(255, 0, 0));
         }
     }

@@ -12,7 +12,11 @@ xsession_cleanup() {
 }
 trap xsession_cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ ! -s "$xs_work/game.log" ] || { echo "--- the game's output:" >&2; tail -n 30 "$xs_work/game.log" >&2; }
+  exit 1
+}
 
 # Waits up to $1 seconds for a command to succeed, trying every 0.1 s.
 wait_for() {

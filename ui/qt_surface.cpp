@@ -24,8 +24,9 @@ void QtSurface::Resize(QSize logicalSize, qreal devicePixelRatio) {
         next.fill(background_);
     }
     if (keep) {
+        // Whole pixels only: the padding at the end of a row is not part of the picture.
         const int rows = std::min(next.height(), image_.height());
-        const auto bytes = static_cast<std::size_t>(std::min(next.bytesPerLine(), image_.bytesPerLine()));
+        const auto bytes = static_cast<std::size_t>(std::min(next.width(), image_.width()) * image_.depth() / 8);
         for (int y = 0; y < rows; ++y) std::memcpy(next.scanLine(y), image_.constScanLine(y), bytes);
     }
     image_ = std::move(next);
