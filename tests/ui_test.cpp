@@ -159,6 +159,14 @@ bool GameAgrees(const frmCube& w) {
 class UiTest : public QObject {
     Q_OBJECT
 private slots:
+    // What a window left for the event loop (objects to delete later, the
+    // sound player's sample) is finished before the next test, as the
+    // program's own event loop would.
+    void cleanup() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
     void windowStartsEmptyWithItsControlsInPlace() {
         Harness h;
         h.Show();
