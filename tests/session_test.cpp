@@ -438,7 +438,7 @@ TEST(Press, BeforeTheFirstGameNothingReacts) {
 
 // ---------------------------------------------------------------- winning
 
-TEST(Win, LastMoveStopsTheClockAndOpensTheWindowWhereDescribed) {
+TEST(Win, LastMoveStopsTheClockAndOpensTheWindowBesideTheNet) {
     Session s;
     s.Start(3, kFiveMoves);
     const float buttonX = static_cast<float>(s.FindButton(1, 1)->ButtonLeft());
