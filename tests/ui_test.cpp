@@ -533,12 +533,21 @@ private slots:
         Harness h;
         h.Show();
         h.Start(4, {{1, 1}, {3, 2}, {5, 3}, {2, 4}, {4, 1}});
+        h.window.sstOption()->chkOption(0)->setChecked(false);  // long shuffles drawn once
         const std::array<int, 6> keys = {Qt::Key_Z, Qt::Key_S, Qt::Key_A, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
         const QStringList answers = {"", "3", "-2", "x", "0", "12", "9999", "1.5"};
-        for (int i = 0; i < 2500; ++i) {
+        int onButtons = 0;
+        for (int i = 0; i < 6000; ++i) {
             const int what = static_cast<int>(chance() % 100);
             if (what < 60) {
-                const QPoint at(static_cast<int>(chance() % 445), static_cast<int>(chance() % 392));
+                // Half anywhere, half on a button that is there now.
+                QPoint at(static_cast<int>(chance() % 445), static_cast<int>(chance() % 392));
+                const Board& board = h.window.game().BoardState();
+                if (what < 30 && !board.ButtonObjs.empty()) {
+                    const Ishape& b = *board.ButtonObjs[chance() % board.ButtonObjs.size()];
+                    at = h.Middle(b.ButtonLeft(), b.ButtonTop(), board.HalfBlock);
+                }
+                onButtons += HitTest(board, at.x() * 15.0F, at.y() * 15.0F) != nullptr;
                 const auto button = (chance() % 2) ? Qt::LeftButton : Qt::RightButton;
                 QTest::mouseClick(h.window.clientArea(), button, {}, at);
             } else if (what < 95) {
@@ -555,6 +564,7 @@ private slots:
             if (i % 50 == 0) QVERIFY(GameAgrees(h.window));
         }
         QVERIFY(GameAgrees(h.window));
+        QVERIFY(onButtons > 1000);  // many of the presses did land on buttons
     }
 
     void startChosenInsideAShufflePauseLeavesOneConsistentGame() {
