@@ -417,23 +417,31 @@ private slots:
     }
 
     void closingDuringAPauseEndsTheGameAtOnce() {
-        Harness h;
-        h.Show();
-        h.window.sstOption()->chkOption(0)->setChecked(true);
-        int pauses = 0;
-        h.window.pauseHook = [&](PauseKind) {
-            ++pauses;
-            h.window.close();
-            return h.pauser.PauseFor(250);  // the real pause, cut short
-        };
-        QElapsedTimer timer;
-        timer.start();
-        h.Start(3, kThreeMoves);
-        QCOMPARE(pauses, 1);
-        QVERIFY(timer.elapsed() < 250);
-        QVERIFY(!h.window.isVisible());
-        QVERIFY(!h.window.timGame()->isActive());
-        QVERIFY(!h.pauser.PauseFor(1000));  // later pauses end at once too
+        // The shuffle's quarter second and the demonstration's step, each
+        // cut short by closing the window inside it.
+        for (int box : {0, 1}) {
+            Harness h;
+            h.Show();
+            h.window.sstOption()->chkOption(0)->setChecked(box == 0);
+            h.window.sstOption()->chkOption(1)->setChecked(box == 1);
+            int pauses = 0;
+            PauseKind cut = PauseKind::Shuffle;
+            h.window.pauseHook = [&](PauseKind kind) {
+                cut = kind;
+                ++pauses;
+                h.window.close();
+                return kind == PauseKind::Shuffle ? h.pauser.PauseFor(250) : h.pauser.PauseWholeSeconds(2);
+            };
+            QElapsedTimer timer;
+            timer.start();
+            h.Start(3, kThreeMoves);
+            QCOMPARE(pauses, 1);
+            QVERIFY(cut == (box == 0 ? PauseKind::Shuffle : PauseKind::Demonstration));
+            QVERIFY(timer.elapsed() < 250);
+            QVERIFY(!h.window.isVisible());
+            QVERIFY(!h.window.timGame()->isActive());
+            QVERIFY(!h.pauser.PauseFor(1000));  // later pauses end at once too
+        }
     }
 
     void loadErrorIsToldAndTheGameGoesOn() {
@@ -608,21 +616,6 @@ private slots:
         QCOMPARE(h.window.game().BlockN(), 3);
         QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
         QVERIFY(GameAgrees(h.window));
-    }
-
-    void closingDuringTheDemonstrationEndsItAtOnce() {
-        Harness h;
-        h.Show();
-        h.window.sstOption()->chkOption(1)->setChecked(true);
-        int steps = 0;
-        h.window.pauseHook = [&](PauseKind) {
-            ++steps;
-            h.window.close();
-            return h.pauser.PauseWholeSeconds(2);
-        };
-        h.Start(3, kThreeMoves);
-        QCOMPARE(steps, 1);
-        QVERIFY(!h.window.isVisible());
     }
 
     void splashShowsTitleVersionAndAuthor() {
