@@ -111,6 +111,26 @@ TEST(Geometry, TinyWindowRoundsTheFirstButtonHalfToEven) {
     EXPECT_EQ(net.board.BlockSize, 2);
 }
 
+TEST(Geometry, ButtonsBesideTheFacesRoundAQuarterBlockThatEndsInThreeQuarters) {
+    // 5135 / 13 = 395 twips a block: a quarter is 98.75, which rounds up to
+    // 99; cutting it off would put every button one twip too high or left.
+    LaidOut net(3, 9000, 5135);
+    ASSERT_EQ(net.board.BlockSize, 395);
+    ASSERT_EQ(net.board.Block(1, 1, 1, 3).BlockTop, 1975);
+    ASSERT_EQ(net.board.Block(1, 1, 1, 3).BlockLeft, 4895);
+    ASSERT_EQ(net.board.Block(2, 1, 1, 3).BlockLeft, 6475);
+    const std::vector<std::tuple<int, int, std::int32_t, std::int32_t>> buttons = {
+        {1, 1, 4697, 2074}, {1, 3, 4697, 2864},  // left of face 1: top 1975 + 98.75
+        {2, 1, 6080, 2074}, {2, 2, 6080, 2469},  // right of face 1
+        {3, 1, 4994, 1777}, {4, 2, 5389, 3160},  // above and below face 1: left 4895 + 98.75
+        {5, 1, 6574, 1777}, {6, 3, 7364, 3160},  // above and below face 2: left 6475 + 98.75
+    };
+    for (const auto& [k, i, left, top] : buttons) {
+        EXPECT_EQ(net.Button(k, i, 3).ButtonLeft(), left) << "button " << k << "," << i;
+        EXPECT_EQ(net.Button(k, i, 3).ButtonTop(), top) << "button " << k << "," << i;
+    }
+}
+
 TEST(Board, CollectionHoldsSixButtonsPerLineInGroupThenLineOrder) {
     for (int n : {2, 3, 10}) {
         LaidOut net(n, 6675, 5880);

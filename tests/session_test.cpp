@@ -485,6 +485,17 @@ TEST(Win, SixFacesInOtherColoursCountAsWon) {
     EXPECT_NE(s.game.CubeState()->CubeCells(1, 1, 1), kFaceColors[1]);
 }
 
+TEST(Clock, EveryStartCountsFromZeroAgain) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    for (int i = 0; i < 300; ++i) s.game.Tick();
+    EXPECT_EQ(s.view.labels[Mes::Time].text, "所要時間　00時間05分00秒　です");
+    s.Start(3, kFiveMoves);
+    EXPECT_TRUE(s.view.clock);
+    s.game.Tick();
+    EXPECT_EQ(s.view.labels[Mes::Time].text, "所要時間　00時間00分01秒　です") << "not 00時間05分01秒";
+}
+
 TEST(Labels, FitRuleHidesTextTooWideForHalfTheWindow) {
     Session s;
     s.Start(3, kFiveMoves);

@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <deque>
 #include <fstream>
 #include <map>
 #include <random>
@@ -17,6 +19,7 @@
 #include "options/options_panel.h"
 #include "options/options_store.h"
 #include "scripted_random.h"
+#include "session/frm_congratulations.h"
 #include "session/game_texts.h"
 #include "ui/client_area.h"
 #include "ui/frm_cube.h"
@@ -53,16 +56,30 @@ QRgb Bgr(std::int32_t color) { return QtSurface::ToQColor(color).rgb(); }
 struct Harness {
     QTemporaryDir dir;
     OptionsStore options{dir.path().toStdString()};
-    Pauser pauser;
+    // The pause's clocks: real, unless a test scripts the readings of the
+    // monotonic one or sets the date and time.
+    std::deque<std::int64_t> monotonicReadings;
+    int monotonicReads = 0;
+    std::optional<std::int64_t> wallNow;
+    Pauser pauser{[this] {
+                      ++monotonicReads;
+                      if (monotonicReadings.empty()) return Pauser::SteadyMilliseconds();
+                      const std::int64_t now = monotonicReadings.front();
+                      monotonicReadings.pop_front();
+                      return now;
+                  },
+                  [this] { return wallNow ? *wallNow : Pauser::WallMilliseconds(); }};
     testing::ScriptedRandom random;
     frmCube window{{options, pauser, random, [] { return 7u; }, dir.path().toStdString(), TwipsScale{15}}};
     QStringList messages;
     QStringList typed;  // answers for the input box, in order
     QString inputTitle, inputPrompt;
     std::vector<std::pair<double, std::int32_t>> congratulations;
+    std::function<void(double, std::int32_t)> realCongratulations;
 
     explicit Harness(const Bytes& file = Record(3, 0)) {
         WriteFile(OptionsFile(), file);
+        realCongratulations = window.showCongratulations;
         window.showMessage = [this](const QString& text) { messages << text; };
         window.inputBox = [this](const QString& title, const QString& prompt) {
             inputTitle = title;
@@ -336,6 +353,32 @@ private slots:
         QCOMPARE(h.window.game().CubeState()->BlockN(), 3);  // no new game starts
     }
 
+    void keysGoToTheOpenOptionsPanelWhicheverControlHasTheFocus() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.clientArea()->setFocus();
+        h.Click(3, 3);
+        const Cube moved = *h.window.game().CubeState();
+        h.window.mnuOption_Click();
+        OptionsPanel* panel = h.window.sstOption();
+        const std::vector<QWidget*> controls = {panel->chkOption(0), panel->chkOption(1), panel->cmdOk(),
+                                                panel->cmdCancel()};
+        for (QWidget* control : controls) {
+            control->setFocus();
+            QTRY_VERIFY(control->hasFocus());
+            QTest::keyClick(control, Qt::Key_Z);
+            QTest::keyClick(control, Qt::Key_S, Qt::ShiftModifier);
+            QVERIFY2(SameCells(*h.window.game().CubeState(), moved), qPrintable(control->objectName()));
+            QVERIFY2(h.inputTitle.isEmpty(), qPrintable(control->objectName()));
+            QVERIFY(panel->isVisible());
+        }
+        panel->cmdCancel_Click();
+        QTRY_VERIFY(h.window.clientArea()->hasFocus());
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z);  // the window's own again
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+    }
+
     void practiceCommandRefusesWhatTheGameCannotUse() {
         Harness h(Record(4, 5));
         h.Show();
@@ -378,6 +421,32 @@ private slots:
                           h.Middle(board.BlockObjs[1].BlockLeft - board.HalfBlock, board.BlockObjs[1].BlockTop, 100));
         QVERIFY(SameCells(*h.window.game().CubeState(), solved));
         QCOMPARE(h.window.game().ClickCount, 1);
+    }
+
+    void congratulationsStandsWhereTheScreenSaysWhereverTheMainWindowIs() {
+        Harness h;
+        h.window.showCongratulations = h.realCongratulations;
+        h.Show();
+        h.window.move(200, 120);
+        QTRY_COMPARE(h.window.pos(), QPoint(200, 120));
+        h.Start(3, {{1, 1}});
+        // The window is modal: look at it and press its OK once it is up.
+        QPoint shownAt(-1, -1);
+        QTimer closer;
+        closer.setInterval(5);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            auto* shown = qobject_cast<frmCongratulations*>(QApplication::activeModalWidget());
+            if (shown == nullptr || !shown->isVisible()) return;
+            shownAt = shown->pos();
+            closer.stop();
+            shown->cmdOK()->click();
+        });
+        closer.start();
+        h.Click(2, 1);
+        // Twips from the screen's corner: 587 / 3 and face 5's top, 3537.
+        QCOMPARE(shownAt, QPoint(13, 236));
+        QVERIFY(h.window.game().BoardState().ButtonObjs.empty());  // its OK ended the game's input
+        QVERIFY(!h.window.timGame()->isActive());
     }
 
     void demonstrationHidesThePointerAndDisablesTheMenus() {
@@ -441,6 +510,32 @@ private slots:
             QVERIFY(!h.window.isVisible());
             QVERIFY(!h.window.timGame()->isActive());
             QVERIFY(!h.pauser.PauseFor(1000));  // later pauses end at once too
+        }
+    }
+
+    void pausesLastAQuarterSecondOrToTheSecondWholeSecond() {
+        // The window's own pause, not a stand-in: the monotonic clock reads
+        // 0, then one millisecond short of the expected wait, then the wait
+        // itself. Exactly three readings means the pause waited that long:
+        // a shorter pause stops after two, a longer one needs a fourth.
+        struct Case {
+            PauseKind kind;
+            std::int64_t wall;
+            std::int64_t wait;
+        };
+        const std::vector<Case> cases = {
+            {PauseKind::Shuffle, 1'000'300, 250},
+            {PauseKind::Demonstration, 1'000'300, 1700},  // to 1'002'000
+            {PauseKind::Demonstration, 1'000'000, 2000},
+            {PauseKind::Demonstration, 1'000'999, 1001},
+        };
+        for (const Case& c : cases) {
+            Harness h;
+            h.window.pauseHook = nullptr;
+            h.wallNow = c.wall;
+            h.monotonicReadings = {0, c.wait - 1, c.wait, 1'000'000};
+            QVERIFY(h.window.Pause(c.kind));
+            QCOMPARE(h.monotonicReads, 3);
         }
     }
 
