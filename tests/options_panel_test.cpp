@@ -14,7 +14,7 @@
 
 #include <memory>
 
-#include "options/options_panel.h"
+#include "ui/options_panel.h"
 
 namespace tessaro {
 

@@ -16,10 +16,10 @@
 #include <random>
 #include <set>
 
-#include "options/options_panel.h"
+#include "ui/options_panel.h"
 #include "options/options_store.h"
 #include "scripted_random.h"
-#include "session/frm_congratulations.h"
+#include "ui/frm_congratulations.h"
 #include "session/game_texts.h"
 #include "ui/client_area.h"
 #include "ui/frm_cube.h"

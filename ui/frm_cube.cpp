@@ -11,11 +11,11 @@
 #include <QTimer>
 
 #include "options/options_file.h"
-#include "options/options_panel.h"
+#include "ui/options_panel.h"
 #include "options/options_store.h"
 #include "options/practice_moves.h"
 #include "resources/resource_paths.h"
-#include "session/frm_congratulations.h"
+#include "ui/frm_congratulations.h"
 #include "ui/client_area.h"
 #include "ui/frm_about.h"
 #include "ui/pause.h"

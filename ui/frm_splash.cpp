@@ -9,7 +9,7 @@
 #include <QStyleOptionFrame>
 
 #include "resources/resource_paths.h"
-#include "session/japanese_font.h"
+#include "ui/japanese_font.h"
 #include "ui/version_text.h"
 
 namespace tessaro {

@@ -8,7 +8,7 @@
 
 #include "options/options_store.h"
 #include "resources/resource_paths.h"
-#include "session/japanese_font.h"
+#include "ui/japanese_font.h"
 #include "session/random_source.h"
 #include "ui/app_info.h"
 #include "ui/frm_cube.h"

@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "session/frm_congratulations.h"
+#include "ui/frm_congratulations.h"
 
 namespace tessaro {
 
-class SessionWindowTest : public QObject {
+class UiCongratulationsTest : public QObject {
     Q_OBJECT
 private slots:
     void congratulationsStandsWhereToldWithoutAFrame() {
@@ -50,5 +50,5 @@ private slots:
 
 }  // namespace tessaro
 
-QTEST_MAIN(tessaro::SessionWindowTest)
-#include "session_window_test.moc"
+QTEST_MAIN(tessaro::UiCongratulationsTest)
+#include "ui_congratulations_test.moc"

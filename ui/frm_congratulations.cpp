@@ -1,4 +1,4 @@
-#include "session/frm_congratulations.h"
+#include "ui/frm_congratulations.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "resources/resource_paths.h"
-#include "session/japanese_font.h"
+#include "ui/japanese_font.h"
 
 namespace tessaro {
 

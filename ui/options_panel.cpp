@@ -1,4 +1,4 @@
-#include "options/options_panel.h"
+#include "ui/options_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

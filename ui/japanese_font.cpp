@@ -1,4 +1,4 @@
-#include "session/japanese_font.h"
+#include "ui/japanese_font.h"
 
 namespace tessaro {
 
