@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "options/number_text.h"
-#include "tests/fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 
 using namespace tessaro;
 using fuzz::Check;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 #include "ui/key_value.h"
 #include "ui/registry.h"
 

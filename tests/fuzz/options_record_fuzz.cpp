@@ -16,7 +16,7 @@
 
 #include "options/options_file.h"
 #include "options/options_record.h"
-#include "tests/fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 
 using namespace tessaro;
 using fuzz::Check;

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "options/practice_moves.h"
-#include "tests/fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 
 using namespace tessaro;
 using fuzz::Check;
