@@ -23,8 +23,46 @@ inline constexpr std::array<std::int32_t, 7> kFaceColors = {
 inline constexpr int kMinBlockN = 2;
 inline constexpr int kMaxBlockN = 10;
 
-// Kinds 1/2, 3/4 and 5/6 undo each other.
-constexpr int ReverseKind(int kind) { return kind % 2 == 1 ? kind + 1 : kind - 1; }
+// The faces by number: the front is the centre of the net's cross, the back
+// the left end of its band.
+enum Face : int { kFront = 1, kRight = 2, kBack = 3, kLeft = 4, kBottom = 5, kTop = 6 };
+
+// The six kinds of move, numbered as the move buttons number them (BuFaceN).
+enum class MoveKind : std::int32_t {
+    None = 0,      // no move: an empty history entry, or a number outside 1..6
+    RowLeft = 1,   // a row of the band one face to the left
+    RowRight = 2,  // the same row to the right
+    ColUp = 3,     // a column up through faces 5, 1, 6 and over the back
+    ColDown = 4,   // the same column down
+    SliceCcw = 5,  // a slice behind the front, counter-clockwise
+    SliceCw = 6,   // the same slice clockwise
+};
+
+constexpr MoveKind KindOf(std::int32_t number) {
+    return number >= 1 && number <= 6 ? static_cast<MoveKind>(number) : MoveKind::None;
+}
+constexpr std::int32_t NumberOf(MoveKind kind) { return static_cast<std::int32_t>(kind); }
+
+// One move: its kind and the line (1..N) it moves.
+struct Move {
+    MoveKind kind = MoveKind::None;
+    std::int32_t line = 0;
+
+    constexpr Move() = default;
+    constexpr Move(MoveKind moveKind, std::int32_t moveLine) : kind(moveKind), line(moveLine) {}
+    // From the kind's number, as a button or a shuffle draw gives it.
+    constexpr Move(std::int32_t kindNumber, std::int32_t moveLine) : kind(KindOf(kindNumber)), line(moveLine) {}
+
+    bool operator==(const Move&) const = default;
+};
+
+// The move that undoes this one, on the same line: kinds 1/2, 3/4 and 5/6
+// undo each other. No move stays no move.
+constexpr Move Reverse(Move move) {
+    if (move.kind == MoveKind::None) return move;
+    const std::int32_t k = NumberOf(move.kind);
+    return {k % 2 == 1 ? k + 1 : k - 1, move.line};
+}
 
 class Cube {
 public:
@@ -48,6 +86,7 @@ public:
     // turns the neighbouring face a quarter. A kind outside 1..6 or a line
     // outside 1..N makes no move and touches nothing.
     void ApplyMove(int kind, int line);
+    void ApplyMove(Move move) { ApplyMove(NumberOf(move.kind), move.line); }
 
     // Recomputes FaceDone() (each face scanned row by row, stopping at the
     // first block that differs from its top-left block) and returns how many

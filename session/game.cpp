@@ -56,11 +56,9 @@ Game::Outcome Game::Shuffle(std::uint64_t generation, std::int32_t moves) {
     bool undrawn = false;
     for (std::int32_t i = 1; i <= moves; ++i) {
         const int kind = DrawWhole(random_.Next(), 6);
-        const int line = DrawWhole(random_.Next(), n);
-        MoveRow = line;
-        MoveCol = line;
-        if (view_.IsOptionChecked(1)) history_.RecordShuffle(i, kind, line);
-        RunMove(kind);
+        const Move move{kind, DrawWhole(random_.Next(), n)};
+        if (view_.IsOptionChecked(1)) history_.RecordShuffle(i, move);
+        RunMove(move);
         if (view_.IsOptionChecked(0)) {
             // A Start chosen inside the pause has replaced this game: its
             // cube, net and history stand, and this shuffle stops here.
@@ -88,21 +86,17 @@ Game::Outcome Game::DemoPlay(std::uint64_t generation) {
     view_.SetClockEnabled(false);
     view_.SetLabelVisible(Mes::Time, false);
 
-    const int n = BlockN();
-    view_.ShowNotice(BlockAt(2 * n * n + 1).BlockLeft / 3.0, BlockAt(5 * n * n + 1).BlockTop + kLabelSpacing,
-                     kDemoNotice);
+    // Where the clock's label stands.
+    view_.ShowNotice(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kTop).BlockTop + kLabelSpacing, kDemoNotice);
 
     Outcome outcome = Outcome::Done;
     // The practice command may have changed the number of moves since the
     // shuffle; only what the history holds can be taken back.
     const std::int32_t steps = std::clamp(view_.Difficulty(), 0, history_.Capacity());
     for (std::int32_t i = steps; i >= 1; --i) {
-        const RecordedMove recorded = history_.Entry(i);
-        const std::int32_t reverse = recorded.kind >= 1 && recorded.kind <= 6 ? ReverseKind(recorded.kind) : 0;
-        MoveRow = recorded.line;
-        MoveCol = recorded.line;
+        const Move reverse = Reverse(history_.Entry(i));
         for (const auto& button : board_.ButtonObjs)
-            if (button->BuLineN() == recorded.line && button->BuFaceN() == reverse) {
+            if (Move{button->BuFaceN(), button->BuLineN()} == reverse) {
                 view_.MoveDemoPointer(button->ButtonLeft(), button->ButtonTop());
                 break;
             }
@@ -126,13 +120,10 @@ Game::Outcome Game::DemoPlay(std::uint64_t generation) {
 void Game::Press(float x, float y) {
     const Ishape* hit = HitTest(board_, x, y);
     if (hit == nullptr || !cube_) return;
-    const std::int32_t kind = hit->BuFaceN();
-    const std::int32_t line = hit->BuLineN();
+    const Move move{hit->BuFaceN(), hit->BuLineN()};
     view_.PlayClick();
-    Back(kind, line);
-    if (kind == 1 || kind == 2) MoveRow = line;
-    else MoveCol = line;
-    RunMove(kind);
+    Back(move);
+    RunMove(move);
     BlockDrawAll();
     if (view_.Difficulty() > 0) {
         ShowClicks();
@@ -140,15 +131,13 @@ void Game::Press(float x, float y) {
     }
 }
 
-void Game::Back(std::int32_t Bposition, std::int32_t tmpi) { history_.Back(Bposition, tmpi, view_.Difficulty()); }
+void Game::Back(Move move) { history_.Back(move, view_.Difficulty()); }
 
 void Game::Undo() {
     if (!cube_) return;
     const auto taken = history_.TakeBack(view_.Difficulty());
     if (!taken) return;
-    MoveRow = taken->line;
-    MoveCol = taken->line;
-    RunMove(taken->kind >= 1 && taken->kind <= 6 ? ReverseKind(taken->kind) : 0);
+    RunMove(Reverse(*taken));
     BlockDrawAll();
 }
 
@@ -187,8 +176,7 @@ void Game::FaceCheck() {
     if (count == 6) {
         view_.SetClockEnabled(false);
         history_.HistPos = 0;
-        const int n = BlockN();
-        view_.ShowCongratulations(BlockAt(2 * n * n + 1).BlockLeft / 3.0, BlockAt(4 * n * n + 1).BlockTop);
+        view_.ShowCongratulations(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kBottom).BlockTop);
     }
 }
 
@@ -206,28 +194,19 @@ void Game::PlaceLabels(const std::array<LabelPlace, 3>& places) {
                          places[static_cast<std::size_t>(i)].top);
 }
 
-const clsBlockMake& Game::BlockAt(int index) const { return board_.BlockObjs[static_cast<std::size_t>(index)]; }
+const clsBlockMake& Game::FirstBlock(Face face) const { return board_.Block(face, 1, 1, BlockN()); }
 
 // ---------------------------------------------------------------- moves
 
-void Game::MoveRowLeft() { cube_->ApplyMove(1, MoveRow); }
-void Game::MoveRowRight() { cube_->ApplyMove(2, MoveRow); }
-void Game::MoveColUp() { cube_->ApplyMove(3, MoveCol); }
-void Game::MoveColDown() { cube_->ApplyMove(4, MoveCol); }
-void Game::MoveSliceCcw() { cube_->ApplyMove(5, MoveCol); }
-void Game::MoveSliceCw() { cube_->ApplyMove(6, MoveCol); }
+void Game::MoveRowLeft(std::int32_t line) { RunMove({MoveKind::RowLeft, line}); }
+void Game::MoveRowRight(std::int32_t line) { RunMove({MoveKind::RowRight, line}); }
+void Game::MoveColUp(std::int32_t line) { RunMove({MoveKind::ColUp, line}); }
+void Game::MoveColDown(std::int32_t line) { RunMove({MoveKind::ColDown, line}); }
+void Game::MoveSliceCcw(std::int32_t line) { RunMove({MoveKind::SliceCcw, line}); }
+void Game::MoveSliceCw(std::int32_t line) { RunMove({MoveKind::SliceCw, line}); }
 
-void Game::RunMove(std::int32_t kind) {
-    if (!cube_) return;
-    switch (kind) {
-    case 1: MoveRowLeft(); break;
-    case 2: MoveRowRight(); break;
-    case 3: MoveColUp(); break;
-    case 4: MoveColDown(); break;
-    case 5: MoveSliceCcw(); break;
-    case 6: MoveSliceCw(); break;
-    default: break;  // not a move
-    }
+void Game::RunMove(Move move) {
+    if (cube_) cube_->ApplyMove(move);
 }
 
 }  // namespace tessaro

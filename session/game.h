@@ -38,23 +38,22 @@ public:
     const Board& BoardState() const { return board_; }
     const MoveHistory& History() const { return history_; }
     MoveHistory& History() { return history_; }
-    std::int32_t MoveRow = 0;
-    std::int32_t MoveCol = 0;
     std::int32_t ClickCount = 0;
     std::int32_t ElapsedSec = 0;
     const std::array<bool, 7>& FaceDone() const { return faceDone_; }
     bool DemoRunning() const { return demoRunning_; }
 
     // ---- the named procedures, public so the window and tests can reach them ----
-    void MoveRowLeft();
-    void MoveRowRight();
-    void MoveColUp();
-    void MoveColDown();
-    void MoveSliceCcw();
-    void MoveSliceCw();
-    // Runs the move of kind 1..6 on the line its kind reads; other kinds do nothing.
-    void RunMove(std::int32_t kind);
-    void Back(std::int32_t Bposition, std::int32_t tmpi);
+    void MoveRowLeft(std::int32_t line);
+    void MoveRowRight(std::int32_t line);
+    void MoveColUp(std::int32_t line);
+    void MoveColDown(std::int32_t line);
+    void MoveSliceCcw(std::int32_t line);
+    void MoveSliceCw(std::int32_t line);
+    // Makes the move on the cube; no move does nothing.
+    void RunMove(Move move);
+    // Records a move the player made, for the undo key.
+    void Back(Move move);
     void ShowClicks();
     void FaceCheck();
     void BlockDrawAll();
@@ -67,7 +66,7 @@ private:
     Outcome Shuffle(std::uint64_t generation, std::int32_t moves);
     Outcome DemoPlay(std::uint64_t generation);
     Outcome AfterPause(bool carryOn, std::uint64_t generation) const;
-    const clsBlockMake& BlockAt(int index) const;
+    const clsBlockMake& FirstBlock(Face face) const;
 
     GameView& view_;
     RandomSource& random_;

@@ -1,47 +1,42 @@
 #pragma once
 // The recorded shuffle (for the demonstration) and the player's recent moves
-// (for the undo key), in two parallel arrays with indexes 0 to the game's
+// (for the undo key): one sequence of moves with indexes 0 to the game's
 // number of shuffle moves.
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-namespace tessaro {
+#include "model/cube.h"
 
-struct RecordedMove {
-    std::int32_t kind = 0;
-    std::int32_t line = 0;
-};
+namespace tessaro {
 
 class MoveHistory {
 public:
-    std::vector<std::int32_t> HistKind{0};
-    std::vector<std::int32_t> HistLine{0};
-    std::int32_t HistCount = 0;  // player's moves held, 1 .. HistCount
-    std::int32_t HistPos = 0;    // entry the undo key takes back next; 0 = nothing
+    std::vector<Move> Hist{Move{}};  // entry 0 is never read
+    std::int32_t HistCount = 0;      // player's moves held, 1 .. HistCount
+    std::int32_t HistPos = 0;        // entry the undo key takes back next; 0 = nothing
 
-    // A new game: both arrays anew with indexes 0..difficulty, all 0, and
-    // nothing to undo (HistPos too, so the undo key cannot reach into the
-    // previous game).
+    // A new game: entries 0..difficulty, all no move, and nothing to undo
+    // (HistPos too, so the undo key cannot reach into the previous game).
     void Reset(std::int32_t difficulty);
 
-    // The last index the arrays were created with.
-    std::int32_t Capacity() const { return static_cast<std::int32_t>(HistKind.size()) - 1; }
+    // The last index the sequence was made with.
+    std::int32_t Capacity() const { return static_cast<std::int32_t>(Hist.size()) - 1; }
 
     // Shuffle move i (1-based) for the demonstration.
-    void RecordShuffle(std::int32_t i, std::int32_t kind, std::int32_t line);
+    void RecordShuffle(std::int32_t i, Move move);
 
     // A move made by the player. `difficulty` is the value in force now: the
-    // practice command may have changed it since the arrays were made, so
-    // the history keeps at most what its arrays can hold.
-    void Back(std::int32_t Bposition, std::int32_t tmpi, std::int32_t difficulty);
+    // practice command may have changed it since the sequence was made, so
+    // the history keeps at most what the sequence can hold.
+    void Back(Move move, std::int32_t difficulty);
 
     // The undo key: the entry at HistPos, which is then stepped back, or
     // nothing when there is no entry to take back.
-    std::optional<RecordedMove> TakeBack(std::int32_t difficulty);
+    std::optional<Move> TakeBack(std::int32_t difficulty);
 
-    RecordedMove Entry(std::int32_t i) const;
+    Move Entry(std::int32_t i) const;
 };
 
 }  // namespace tessaro

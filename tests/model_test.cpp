@@ -77,21 +77,21 @@ std::vector<int> Snapshot(const Cube& cube) {
     return all;
 }
 
-struct Move {
+struct MoveCase {
     int n, kind, line;
 };
 
-void PrintTo(const Move& m, std::ostream* os) { *os << "N=" << m.n << " kind=" << m.kind << " line=" << m.line; }
+void PrintTo(const MoveCase& m, std::ostream* os) { *os << "N=" << m.n << " kind=" << m.kind << " line=" << m.line; }
 
-std::vector<Move> AllMoves() {
-    std::vector<Move> moves;
+std::vector<MoveCase> AllMoves() {
+    std::vector<MoveCase> moves;
     for (int n = kMinBlockN; n <= kMaxBlockN; ++n)
         for (int kind = 1; kind <= 6; ++kind)
             for (int line = 1; line <= n; ++line) moves.push_back({n, kind, line});
     return moves;
 }
 
-class EveryMove : public ::testing::TestWithParam<Move> {};
+class EveryMove : public ::testing::TestWithParam<MoveCase> {};
 
 TEST_P(EveryMove, IsTheQuarterRotationOfOneSliceOfTheFoldedCube) {
     const auto [n, kind, line] = GetParam();
@@ -139,7 +139,7 @@ TEST_P(EveryMove, ChangesOnlyItsLineAndEdgeFaceAndIsUndone) {
     }, true);
 
     Cube undone = cube;
-    undone.ApplyMove(ReverseKind(kind), line);
+    undone.ApplyMove(Reverse(Move{kind, line}));
     EXPECT_EQ(Snapshot(undone), before) << "the partner kind undoes it";
 
     for (int i = 0; i < 3; ++i) cube.ApplyMove(kind, line);
@@ -195,6 +195,19 @@ TEST(Cube, KindOrLineOutsideTheRangeMakesNoMove) {
     for (auto [kind, line] : bad) {
         cube.ApplyMove(kind, line);
         EXPECT_EQ(Snapshot(cube), before) << "kind " << kind << " line " << line;
+    }
+}
+
+TEST(Move, ReversePairsTheKindsAndKeepsTheLineWhileNoMoveStaysNoMove) {
+    const std::vector<std::pair<Move, Move>> cases = {
+        {{1, 3}, {2, 3}}, {{2, 1}, {1, 1}}, {{3, 2}, {4, 2}}, {{4, 2}, {3, 2}}, {{5, 10}, {6, 10}}, {{6, 1}, {5, 1}},
+        {{0, 2}, {0, 2}}, {{7, 2}, {0, 2}}, {{-1, 1}, {0, 1}},  // numbers outside 1..6 are no move
+    };
+    for (const auto& [move, reverse] : cases) {
+        EXPECT_EQ(Reverse(move), reverse) << NumberOf(move.kind) << "," << move.line;
+        if (move.kind != MoveKind::None) {
+            EXPECT_EQ(Reverse(Reverse(move)), move);
+        }
     }
 }
 

@@ -23,9 +23,9 @@ public:
         return r;
     }
     // Two draws per move, kind first, that give exactly these moves.
-    void Script(const std::vector<RecordedMove>& moves, int n) {
+    void Script(const std::vector<Move>& moves, int n) {
         for (const auto& m : moves) {
-            draws.push_back((static_cast<float>(m.kind) - 0.5F) / 6.0F);
+            draws.push_back((static_cast<float>(NumberOf(m.kind)) - 0.5F) / 6.0F);
             draws.push_back((static_cast<float>(m.line) - 0.5F) / static_cast<float>(n));
         }
     }

@@ -115,7 +115,7 @@ struct Session {
     Game game{view, random, [] { return 1234u; }};
 
     // Starts a game of n blocks whose shuffle makes exactly these moves.
-    void Start(int n, const std::vector<RecordedMove>& shuffle) {
+    void Start(int n, const std::vector<Move>& shuffle) {
         view.file = {n, static_cast<std::int32_t>(shuffle.size())};
         random.Script(shuffle, n);
         game.NewGame();
@@ -134,9 +134,9 @@ struct Session {
     }
 };
 
-Cube Replayed(int n, const std::vector<RecordedMove>& moves) {
+Cube Replayed(int n, const std::vector<Move>& moves) {
     Cube cube(n);
-    for (const auto& m : moves) cube.ApplyMove(m.kind, m.line);
+    for (const auto& m : moves) cube.ApplyMove(m);
     return cube;
 }
 
@@ -149,7 +149,7 @@ bool SameCells(const Cube& a, const Cube& b) {
     return true;
 }
 
-const std::vector<RecordedMove> kFiveMoves = {{1, 2}, {6, 3}, {3, 1}, {4, 3}, {5, 2}};
+const std::vector<Move> kFiveMoves = {{1, 2}, {6, 3}, {3, 1}, {4, 3}, {5, 2}};
 
 // ---------------------------------------------------------------- chance
 
@@ -204,14 +204,14 @@ TEST(Texts, LabelShowsOnlyWhileItFitsInHalfTheWidth) {
 TEST(History, KeepsTheLastDifficultyMovesOldestFirst) {
     MoveHistory h;
     h.Reset(5);
-    for (int move = 1; move <= 7; ++move) h.Back(move % 6 + 1, move, 5);
+    for (int move = 1; move <= 7; ++move) h.Back({move % 6 + 1, move}, 5);
     EXPECT_EQ(h.HistCount, 5);
     EXPECT_EQ(h.HistPos, 5);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(h.Entry(i).line, i + 2) << "entries 1 to 5 hold moves 3 to 7";
 
     MoveHistory none;
     none.Reset(0);
-    none.Back(3, 2, 0);
+    none.Back({3, 2}, 0);
     EXPECT_EQ(none.HistCount, 0);
     EXPECT_EQ(none.HistPos, 0);
     EXPECT_FALSE(none.TakeBack(0));
@@ -221,7 +221,7 @@ TEST(History, StaysInsideItsArraysWhenTheDifficultyChangesDuringAGame) {
     // Raised by the practice command: the arrays made for 3 moves hold 3.
     MoveHistory raised;
     raised.Reset(3);
-    for (int move = 1; move <= 10; ++move) raised.Back(1, move, 40);
+    for (int move = 1; move <= 10; ++move) raised.Back({1, move}, 40);
     EXPECT_EQ(raised.HistCount, 3);
     EXPECT_EQ(raised.Entry(3).line, 10);
     int undone = 0;
@@ -232,8 +232,8 @@ TEST(History, StaysInsideItsArraysWhenTheDifficultyChangesDuringAGame) {
     // value can be taken back.
     MoveHistory lowered;
     lowered.Reset(40);
-    for (int move = 1; move <= 20; ++move) lowered.Back(2, move, 40);
-    lowered.Back(2, 21, 5);
+    for (int move = 1; move <= 20; ++move) lowered.Back({2, move}, 40);
+    lowered.Back({2, 21}, 5);
     EXPECT_EQ(lowered.HistCount, 20);
     EXPECT_EQ(lowered.Entry(20).line, 21);
     EXPECT_FALSE(lowered.TakeBack(5)) << "HistPos 20 is beyond 5";
@@ -243,8 +243,8 @@ TEST(History, StaysInsideItsArraysWhenTheDifficultyChangesDuringAGame) {
     MoveHistory negative;
     negative.Reset(-4);
     EXPECT_EQ(negative.Capacity(), 0);
-    negative.Back(1, 1, -4);
-    negative.RecordShuffle(1, 1, 1);
+    negative.Back({1, 1}, -4);
+    negative.RecordShuffle(1, {1, 1});
     EXPECT_FALSE(negative.TakeBack(-4));
 }
 
@@ -265,7 +265,7 @@ TEST(NewGame, BuildsInOrderAndStartsTheClock) {
     EXPECT_EQ(s.random.seeds.size(), 1u) << "one seeding per shuffle";
     EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, kFiveMoves))) << "the shuffle replays";
     EXPECT_EQ(s.game.History().Capacity(), 5);
-    for (int i = 0; i <= 5; ++i) EXPECT_EQ(s.game.History().Entry(i).kind, 0) << "not recorded without the demonstration";
+    for (int i = 0; i <= 5; ++i) EXPECT_EQ(s.game.History().Entry(i).kind, MoveKind::None) << "not recorded without the demonstration";
     EXPECT_EQ(s.view.pauses, 0);
     // The net as drawn last shows the shuffled cube.
     EXPECT_EQ(s.game.BoardState().Block(1, 2, 1, 3).BlockColor, s.game.CubeState()->CubeCells(1, 2, 1));
@@ -287,7 +287,7 @@ TEST(NewGame, ShownShuffleRecordsAndPausesAfterEveryMove) {
         EXPECT_EQ(s.game.History().Entry(i).kind, kFiveMoves[static_cast<std::size_t>(i - 1)].kind);
         EXPECT_EQ(s.game.History().Entry(i).line, kFiveMoves[static_cast<std::size_t>(i - 1)].line);
     }
-    EXPECT_EQ(s.game.History().Entry(0).kind, 0);
+    EXPECT_EQ(s.game.History().Entry(0).kind, MoveKind::None);
     EXPECT_EQ(s.game.History().HistCount, 0);
 }
 
@@ -382,12 +382,10 @@ TEST(NewGame, NothingOfThePreviousGameSurvives) {
 TEST(Press, MovesRedrawsCountsAndChecks) {
     Session s;
     s.Start(3, kFiveMoves);
-    s.game.MoveRow = 3;
     const std::size_t drawn = s.view.surface.drawn.size();
     s.PressButton(4, 2);
-    EXPECT_EQ(s.game.MoveCol, 2);
-    EXPECT_EQ(s.game.MoveRow, 3) << "the other member keeps its value";
-    std::vector<RecordedMove> moves = kFiveMoves;
+    EXPECT_EQ(s.game.History().Entry(s.game.History().HistPos), (Move{4, 2})) << "recorded for the undo key";
+    std::vector<Move> moves = kFiveMoves;
     moves.push_back({4, 2});
     EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, moves)));
     EXPECT_EQ(s.view.surface.drawn.size() - drawn, 54u * 11) << "blocks redrawn, buttons not";
@@ -449,8 +447,8 @@ TEST(Win, LastMoveStopsTheClockAndOpensTheWindowBesideTheNet) {
         s.game.BobjClear();  // its OK button
     };
     for (int i = 4; i >= 0; --i) {
-        const RecordedMove m = kFiveMoves[static_cast<std::size_t>(i)];
-        s.PressButton(ReverseKind(m.kind), m.line);
+        const Move m = Reverse(kFiveMoves[static_cast<std::size_t>(i)]);
+        s.PressButton(NumberOf(m.kind), m.line);
     }
     ASSERT_EQ(s.view.congratulations.size(), 1u);
     const Board& b = s.game.BoardState();
@@ -603,8 +601,8 @@ TEST(Demo, TakesTheShuffleBackPointingAtEachButtonFirst) {
 
     ASSERT_EQ(s.view.demoPointerMoves.size(), 5u);
     for (int step = 0; step < 5; ++step) {
-        const RecordedMove m = kFiveMoves[static_cast<std::size_t>(4 - step)];
-        const Ishape* b = s.FindButton(ReverseKind(m.kind), m.line);
+        const Move m = Reverse(kFiveMoves[static_cast<std::size_t>(4 - step)]);
+        const Ishape* b = s.FindButton(NumberOf(m.kind), m.line);
         EXPECT_EQ(s.view.demoPointerMoves[static_cast<std::size_t>(step)],
                   std::make_pair(b->ButtonLeft(), b->ButtonTop()))
             << "step " << step;

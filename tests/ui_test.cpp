@@ -102,7 +102,7 @@ struct Harness {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_COMPARE(window.clientArea()->size(), QSize(width, height));
     }
-    void Start(int n, const std::vector<RecordedMove>& shuffle) {
+    void Start(int n, const std::vector<Move>& shuffle) {
         WriteFile(OptionsFile(), Record(n, static_cast<std::int32_t>(shuffle.size())));
         random.draws.clear();
         random.Script(shuffle, n);
@@ -125,9 +125,9 @@ struct Harness {
     }
 };
 
-Cube Replayed(int n, const std::vector<RecordedMove>& moves) {
+Cube Replayed(int n, const std::vector<Move>& moves) {
     Cube cube(n);
-    for (const auto& m : moves) cube.ApplyMove(m.kind, m.line);
+    for (const auto& m : moves) cube.ApplyMove(m);
     return cube;
 }
 
@@ -139,7 +139,7 @@ bool SameCells(const Cube& a, const Cube& b) {
     return a.BlockN() == b.BlockN();
 }
 
-const std::vector<RecordedMove> kThreeMoves = {{1, 2}, {6, 3}, {3, 1}};
+const std::vector<Move> kThreeMoves = {{1, 2}, {6, 3}, {3, 1}};
 
 // Every face colour exactly N^2 times: moves only ever permute the blocks.
 bool ColoursIntact(const Cube& cube) {
@@ -275,7 +275,7 @@ private slots:
         Harness h;
         h.Show();
         h.Start(3, kThreeMoves);
-        std::vector<RecordedMove> moves = kThreeMoves;
+        std::vector<Move> moves = kThreeMoves;
 
         h.Click(1, 1);
         moves.push_back({1, 1});
@@ -283,7 +283,7 @@ private slots:
         h.Click(4, 2, Qt::RightButton, Qt::ShiftModifier);  // any button, any keys
         moves.push_back({4, 2});
         QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
-        QCOMPARE(h.window.game().MoveCol, 2);
+        QVERIFY(h.window.game().History().Entry(h.window.game().History().HistPos) == (Move{4, 2}));
         QCOMPARE(h.window.game().ClickCount, 2);
         QCOMPARE(h.window.lblMes(2)->text(), QStringLiteral("今までのクリック回数は　2　回です"));
         QVERIFY(h.window.lblMes(0)->text().startsWith(QStringLiteral("現在全色一致している面数は　")));
@@ -480,7 +480,8 @@ private slots:
         QVERIFY(!h.window.lblMes(3)->isVisible());
         QVERIFY(!h.window.timGame()->isActive());
         // The smiley was last on the button that undid the first shuffle move.
-        const Ishape& last = h.Button(ReverseKind(kThreeMoves[0].kind), kThreeMoves[0].line);
+        const Move undo = Reverse(kThreeMoves[0]);
+        const Ishape& last = h.Button(NumberOf(undo.kind), undo.line);
         QCOMPARE(h.window.imgDemoPointa(0)->pos(), QPoint(h.window.Scale().ToPixels(last.ButtonLeft()),
                                                           h.window.Scale().ToPixels(last.ButtonTop())));
     }
