@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -11,10 +12,13 @@
 #include "model/cube.h"
 #include "options/options_store.h"
 #include "session/random_source.h"
+#include "ui/click_sound.h"
 #include "ui/client_area.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
 #include "ui/frm_cube.h"
-#include "ui/pause.h"
 #include "ui/qt_surface.h"
+#include "ui/registry.h"
 
 namespace {
 
@@ -49,10 +53,12 @@ void BM_PressToWindowImage(benchmark::State& state) {
     OptionsStore options(dir.path().toStdString());
     options.Record() = {10, 0, 0};
     (void)options.Save();
-    Pauser pauser;
     SeededRandom random(1);
-    frmCube window({options, pauser, random, [] { return 1u; }, dir.path().toStdString(), TwipsScale{15}});
-    window.showMessage = [](const QString&) {};
+    WindowDialogs dialogs;
+    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")));
+    SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
+    SystemClock clock;
+    frmCube window({options, random, dialogs, sound, registry, clock, TwipsScale{15}});
     window.show();
     window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
     QApplication::processEvents();
@@ -69,12 +75,17 @@ void BM_PressToWindowImage(benchmark::State& state) {
 }
 BENCHMARK(BM_PressToWindowImage)->Unit(benchmark::kMicrosecond);
 
-// What a pause costs while the event loop is idle: CPU time over wall time.
-void BM_IdlePause(benchmark::State& state) {
-    Pauser pauser;
-    for (auto _ : state) pauser.PauseFor(state.range(0));
+// What a wait of the game's clock costs while the event loop is idle: CPU
+// time over wall time.
+void BM_IdleWait(benchmark::State& state) {
+    SystemClock clock;
+    for (auto _ : state) {
+        QEventLoop loop;  // the program's own event loop, as it runs between two steps
+        clock.StartWait(state.range(0), [&] { loop.quit(); });
+        loop.exec();
+    }
 }
-BENCHMARK(BM_IdlePause)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_IdleWait)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -12,7 +12,10 @@ Game::Game(GameView& view, RandomSource& random, SeedClock seedClock)
 // ---------------------------------------------------------------- new game
 
 void Game::NewGame() {
-    const std::uint64_t generation = ++generation_;
+    // A shuffle still running belongs to the game this one replaces.
+    view_.StopWait();
+    if (phase_ == Phase::Demonstrating) RestoreAfterDemo();
+    phase_ = Phase::Idle;
     view_.SetPointer(Pointer::Busy);
     history_.HistCount = 0;
     view_.DrawingSurface().Cls();
@@ -32,87 +35,107 @@ void Game::NewGame() {
     BlockDrawAll();
     PlaceLabels(ButtonMakeAll(board_, n, view_.DrawingSurface()));
 
-    if (moves > 0 && Shuffle(generation, moves) != Outcome::Done) return;
+    shuffleMoves_ = moves;
+    shuffleDone_ = 0;
+    if (moves > 0) random_.Seed(seedClock_());
+    phase_ = Phase::Shuffling;
+    ShuffleOn();
+}
 
-    if (view_.IsOptionChecked(1)) {
-        if (DemoPlay(generation) != Outcome::Done) return;
-    } else {
-        ElapsedSec = 0;
-        view_.SetClockEnabled(true);
-        view_.SetLabelVisible(Mes::Time, true);
+void Game::Step() {
+    switch (phase_) {
+    case Phase::Shuffling:
+        BlockDrawAll();
+        ShuffleOn();
+        break;
+    case Phase::Demonstrating:
+        BlockDrawAll();
+        if (DemoStep()) view_.StartWait(PauseKind::Demonstration);
+        else DemoEnd();
+        break;
+    case Phase::Idle:
+    case Phase::Playing: break;  // nothing waits
     }
-    ClickCount = 0;
-    view_.SetPointer(Pointer::Default);
 }
 
-Game::Outcome Game::AfterPause(bool carryOn, std::uint64_t generation) const {
-    if (!carryOn) return Outcome::Ending;
-    return generation == generation_ ? Outcome::Done : Outcome::Superseded;
-}
-
-Game::Outcome Game::Shuffle(std::uint64_t generation, std::int32_t moves) {
-    random_.Seed(seedClock_());
+void Game::ShuffleOn() {
     const int n = BlockN();
     bool undrawn = false;
-    for (std::int32_t i = 1; i <= moves; ++i) {
+    while (shuffleDone_ < shuffleMoves_) {
+        const std::int32_t i = ++shuffleDone_;
         const int kind = DrawWhole(random_.Next(), 6);
         const Move move{kind, DrawWhole(random_.Next(), n)};
         if (view_.IsOptionChecked(1)) history_.RecordShuffle(i, move);
         RunMove(move);
         if (view_.IsOptionChecked(0)) {
-            // A Start chosen inside the pause has replaced this game: its
-            // cube, net and history stand, and this shuffle stops here.
-            const Outcome outcome = AfterPause(view_.Pause(PauseKind::Shuffle), generation);
-            if (outcome != Outcome::Done) return outcome;
-            BlockDrawAll();
-            undrawn = false;
-        } else {
-            // Without a pause no window event runs, so no step could be seen:
-            // the net is drawn once, after the last of these moves.
-            undrawn = true;
+            // Shown: drawn when the wait is over, then the next move.
+            view_.StartWait(PauseKind::Shuffle);
+            return;
         }
+        // Without a wait no window event runs, so no step could be seen:
+        // the net is drawn once, after the last of these moves.
+        undrawn = true;
     }
     if (undrawn) BlockDrawAll();
-    return Outcome::Done;
+
+    if (view_.IsOptionChecked(1)) {
+        DemoPlay();
+    } else {
+        ElapsedSec = 0;
+        view_.SetClockEnabled(true);
+        view_.SetLabelVisible(Mes::Time, true);
+        Started();
+    }
+}
+
+void Game::Started() {
+    phase_ = Phase::Playing;
+    ClickCount = 0;
+    view_.SetPointer(Pointer::Default);
 }
 
 // ---------------------------------------------------------------- demonstration
 
-Game::Outcome Game::DemoPlay(std::uint64_t generation) {
-    demoRunning_ = true;
+void Game::DemoPlay() {
+    phase_ = Phase::Demonstrating;
     view_.SetGameMenusEnabled(false);
     view_.SetPointer(Pointer::Invisible);
     view_.ShowDemoPointer(board_.HalfBlock);
     view_.SetClockEnabled(false);
     view_.SetLabelVisible(Mes::Time, false);
-
     // Where the clock's label stands.
     view_.ShowNotice(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kTop).BlockTop + kLabelSpacing, kDemoNotice);
 
-    Outcome outcome = Outcome::Done;
     // The practice command may have changed the number of moves since the
     // shuffle; only what the history holds can be taken back.
-    const std::int32_t steps = std::clamp(view_.Difficulty(), 0, history_.Capacity());
-    for (std::int32_t i = steps; i >= 1; --i) {
-        const Move reverse = Reverse(history_.Entry(i));
-        for (const auto& button : board_.ButtonObjs)
-            if (Move{button->BuFaceN(), button->BuLineN()} == reverse) {
-                view_.MoveDemoPointer(button->ButtonLeft(), button->ButtonTop());
-                break;
-            }
-        RunMove(reverse);
-        outcome = AfterPause(view_.Pause(PauseKind::Demonstration), generation);
-        if (outcome != Outcome::Done) break;
-        BlockDrawAll();
-    }
-    demoRunning_ = false;
-    if (outcome == Outcome::Ending) return outcome;
+    demoLeft_ = std::clamp(view_.Difficulty(), 0, history_.Capacity());
+    if (DemoStep()) view_.StartWait(PauseKind::Demonstration);
+    else DemoEnd();
+}
 
+bool Game::DemoStep() {
+    if (phase_ != Phase::Demonstrating || demoLeft_ < 1) return false;
+    const Move reverse = Reverse(history_.Entry(demoLeft_--));
+    for (const auto& button : board_.ButtonObjs)
+        if (Move{button->BuFaceN(), button->BuLineN()} == reverse) {
+            view_.MoveDemoPointer(button->ButtonLeft(), button->ButtonTop());
+            break;
+        }
+    RunMove(reverse);
+    return true;
+}
+
+void Game::DemoEnd() {
+    if (phase_ != Phase::Demonstrating) return;
+    RestoreAfterDemo();
+    Started();
+}
+
+void Game::RestoreAfterDemo() {
     view_.SetLabelVisible(Mes::Notice, false);
     view_.HideDemoPointer();
     view_.SetPointer(Pointer::Default);
     view_.SetGameMenusEnabled(true);
-    return outcome;
 }
 
 // ---------------------------------------------------------------- player input

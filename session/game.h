@@ -2,6 +2,11 @@
 // One game, from Start to the solved cube, without a window: the cube, the
 // drawn net, the move history and the counters, driven by the main window's
 // handlers and asking the window (GameView) for everything it shows.
+//
+// A shown shuffle and the demonstration are small state machines: each step
+// makes one move and asks the window for a wait, and the window calls Step
+// when the wait is over. Nothing here ever waits, so a handler never runs
+// inside another one, and a Start during a shuffle simply replaces the game.
 
 #include <array>
 #include <cstdint>
@@ -25,6 +30,7 @@ public:
 
     // ---- what the main window's handlers call ----
     void NewGame();                     // Game > Start
+    void Step();                        // the wait the game asked for is over
     void Press(float x, float y);       // a mouse press on the client area, in twips
     void Resize();                      // the client area changed size
     void Tick();                        // one second of the game clock
@@ -32,6 +38,8 @@ public:
     void BobjClear();                   // the congratulations window's OK
 
     // ---- state ----
+    enum class Phase { Idle, Shuffling, Demonstrating, Playing };
+    Phase CurrentPhase() const { return phase_; }
     int BlockN() const { return cube_ ? cube_->BlockN() : 0; }
     const Cube* CubeState() const { return cube_ ? &*cube_ : nullptr; }
     Cube* CubeState() { return cube_ ? &*cube_ : nullptr; }
@@ -41,7 +49,6 @@ public:
     std::int32_t ClickCount = 0;
     std::int32_t ElapsedSec = 0;
     const std::array<bool, 7>& FaceDone() const { return faceDone_; }
-    bool DemoRunning() const { return demoRunning_; }
 
     // ---- the named procedures, public so the window and tests can reach them ----
     void MoveRowLeft(std::int32_t line);
@@ -58,14 +65,23 @@ public:
     void FaceCheck();
     void BlockDrawAll();
 
-private:
-    enum class Outcome { Done, Superseded, Ending };
+    // ---- the demonstration, step by step ----
+    // Points at the button of the next move back and makes it; false when
+    // no move is left. Finishing the demonstration at once is these steps
+    // without waits, one BlockDrawAll, then DemoEnd.
+    bool DemoStep();
+    // Gives the window back to the player: menus, pointer, and the game.
+    void DemoEnd();
 
+private:
     void PlaceLabels(const std::array<LabelPlace, 3>& places);
     void FitLabel(Mes label);
-    Outcome Shuffle(std::uint64_t generation, std::int32_t moves);
-    Outcome DemoPlay(std::uint64_t generation);
-    Outcome AfterPause(bool carryOn, std::uint64_t generation) const;
+    // Makes shuffle moves until one is to be shown (then asks for a wait)
+    // or none is left (then the game goes on to the demonstration or the clock).
+    void ShuffleOn();
+    void DemoPlay();
+    void Started();
+    void RestoreAfterDemo();
     const clsBlockMake& FirstBlock(Face face) const;
 
     GameView& view_;
@@ -75,10 +91,10 @@ private:
     Board board_;
     MoveHistory history_;
     std::array<bool, 7> faceDone_{};
-    // Counts new games, so that a game whose pause let a newer game start
-    // knows it has been replaced and touches nothing more.
-    std::uint64_t generation_ = 0;
-    bool demoRunning_ = false;
+    Phase phase_ = Phase::Idle;
+    std::int32_t shuffleMoves_ = 0;  // this game's number of shuffle moves
+    std::int32_t shuffleDone_ = 0;   // of them made so far
+    std::int32_t demoLeft_ = 0;      // history entries the demonstration has still to take back
 };
 
 }  // namespace tessaro

@@ -14,6 +14,7 @@ enum class Mes { Faces = 0, Time = 1, Clicks = 2, Notice = 3 };
 
 enum class Pointer { Default, Busy, Invisible };
 
+// The waits between the steps of a shuffle or a demonstration.
 enum class PauseKind {
     Shuffle,        // a quarter of a second after each shown shuffle move
     Demonstration,  // until the clock's whole seconds have advanced by two
@@ -45,9 +46,11 @@ public:
     // chkOption(0) "  Can see the shuffle", chkOption(1) "Can see the Demonstration".
     virtual bool IsOptionChecked(int index) const = 0;
 
-    // Waits while letting window events run. Returns false when the wait was
-    // cut short because the program is ending: the caller stops at once.
-    virtual bool Pause(PauseKind kind) = 0;
+    // Returns at once; when the wait is over, the window calls Game::Step.
+    // Window events run meanwhile. A new wait replaces one still pending,
+    // and StopWait drops it: then no step comes.
+    virtual void StartWait(PauseKind kind) = 0;
+    virtual void StopWait() = 0;
 
     // Moves a label, empties it, makes it size itself to its text and hides it.
     virtual void PlaceLabel(Mes label, double left, std::int32_t top) = 0;

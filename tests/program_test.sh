@@ -4,6 +4,9 @@
 # "Tessaro"; Game > Start through the keyboard; presses on move buttons at
 # the pixels the geometry gives; a screenshot whose every block has the
 # colour the model predicts; Game > Quit, and the program ends with status 0.
+# Then the waits: hundreds of Starts chosen during shown shuffles, and the
+# window closed inside a shown shuffle and inside the demonstration, which
+# ends the program at once with status 0.
 #
 # Usage: program_test.sh <build folder> <net_probe>
 set -euo pipefail
@@ -43,4 +46,37 @@ wait_for 10 bash -c "! kill -0 $game_pid" || fail "Quit did not end the program"
 status=0
 wait "$game_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
-echo "PASS: window after ${shown} ms, maximised; ${#moves[@]} presses drawn as predicted; Quit ended it with status 0"
+
+# closed_at_once <what>: Alt+F4 (the window manager's close) ends the program
+# within a second, with status 0.
+closed_at_once() {
+  xdotool windowactivate --sync "$window" key --clearmodifiers alt+F4
+  wait_for 1 bash -c "! kill -0 $game_pid" || fail "closing the window $1 did not end the program at once"
+  local status=0
+  wait "$game_pid" || status=$?
+  [ "$status" -eq 0 ] || fail "closing the window $1 ended the program with status $status"
+}
+running() { kill -0 "$game_pid" 2>/dev/null || fail "the program died: $1"; }
+
+# Starts during shown shuffles of 40 moves (ten seconds each): every Start
+# replaces the game, and none runs inside another.
+options 3 40 shown
+launch
+starts=300
+menu $(for _ in $(seq "$starts"); do printf 'alt+g s '; done)
+sleep 1
+running "after $starts Starts during shown shuffles"
+closed_at_once "inside a shown shuffle"
+
+# The demonstration ("Can see the Demonstration" is the panel's fourth
+# control): its steps wait one to two seconds each.
+options 3 5
+launch
+menu alt+o; sleep 0.3; xdotool key Tab Tab Tab space Escape
+menu alt+g; sleep 0.3; xdotool key s
+sleep 3  # the shuffle's five quarter seconds, and into the demonstration
+running "during the demonstration"
+closed_at_once "during the demonstration"
+
+echo "PASS: window after ${shown} ms, maximised; ${#moves[@]} presses drawn as predicted; Quit ended it with status 0;" \
+  "$starts Starts during shown shuffles; closing inside a shuffle and a demonstration ended it at once with status 0"

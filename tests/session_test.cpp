@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 
 #include "recording_surface.h"
 #include "scripted_random.h"
@@ -37,7 +38,11 @@ public:
     GameSettings file{3, 5};         // what LoadSettings finds
     std::int32_t difficulty = 0;     // the live options value
     std::array<bool, 2> checked{};   // chkOption(0), chkOption(1)
+    // Called as each wait the game asked for comes due; false stands for
+    // the program ending inside the wait: the game gets no step.
     std::function<bool(PauseKind)> onPause;
+    std::optional<PauseKind> pending;  // the wait the game asked for, until it is over
+    int waitsStarted = 0;
     std::function<void()> onCongratulations;
     std::vector<std::string> log;
     std::map<Mes, Label> labels;
@@ -66,10 +71,12 @@ public:
     }
     std::int32_t Difficulty() const override { return difficulty; }
     bool IsOptionChecked(int index) const override { return checked[static_cast<std::size_t>(index)]; }
-    bool Pause(PauseKind kind) override {
+    void StartWait(PauseKind kind) override {
         ++pauses;
-        return onPause ? onPause(kind) : true;
+        ++waitsStarted;
+        pending = kind;
     }
+    void StopWait() override { pending.reset(); }
     void PlaceLabel(Mes label, double left, std::int32_t top) override {
         labels[label] = {left, top, "", false, 0};
         log.push_back("place " + std::to_string(static_cast<int>(label)));
@@ -114,11 +121,27 @@ struct Session {
     ScriptedRandom random;
     Game game{view, random, [] { return 1234u; }};
 
-    // Starts a game of n blocks whose shuffle makes exactly these moves.
+    // Starts a game of n blocks whose shuffle makes exactly these moves, and
+    // lets every wait it asks for pass.
     void Start(int n, const std::vector<Move>& shuffle) {
         view.file = {n, static_cast<std::int32_t>(shuffle.size())};
         random.Script(shuffle, n);
+        NewGame();
+    }
+    void NewGame() {
         game.NewGame();
+        PassWaits();
+    }
+    // As the window's timer would: each wait comes due in turn, and a wait
+    // stopped or replaced meanwhile (a Start inside it) gives no step.
+    void PassWaits() {
+        while (view.pending) {
+            const int started = view.waitsStarted;
+            if (view.onPause && !view.onPause(*view.pending)) return;
+            if (!view.pending || view.waitsStarted != started) continue;
+            view.pending.reset();
+            game.Step();
+        }
     }
     // Presses the middle of button (kind, line).
     void PressButton(int kind, int line) {
@@ -306,7 +329,7 @@ TEST(NewGame, OutOfRangeOptionsStillGiveAPlayableNet) {
     for (const auto& c : cases) {
         Session s;
         s.view.file = c.file;
-        s.game.NewGame();
+        s.NewGame();
         EXPECT_EQ(s.game.BlockN(), c.n);
         EXPECT_EQ(s.game.History().Capacity(), c.capacity);
         EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), static_cast<std::size_t>(6 * c.n));
@@ -341,7 +364,7 @@ TEST(NewGame, StartChosenDuringAShufflePauseTakesOverCleanly) {
     };
     s.view.file = {3, 5};
     s.random.Script(kFiveMoves, 3);
-    s.game.NewGame();
+    s.NewGame();
 
     EXPECT_EQ(s.game.BlockN(), 5);
     EXPECT_EQ(s.game.History().Capacity(), 2);
@@ -351,6 +374,28 @@ TEST(NewGame, StartChosenDuringAShufflePauseTakesOverCleanly) {
     EXPECT_EQ(std::count(s.view.log.begin(), s.view.log.end(), "clock on"), 1) << "only the newer game starts it";
     EXPECT_EQ(s.view.pointer, Pointer::Default);
     EXPECT_EQ(s.view.pauses, 1);
+}
+
+TEST(NewGame, PressDuringAShownShuffleMovesAndCountsUntilTheClockStarts) {
+    Session s;
+    s.view.checked = {true, false};
+    std::vector<Move> made = {kFiveMoves[0]};
+    s.view.onPause = [&](PauseKind) {
+        if (s.view.pauses == 1) {
+            s.PressButton(1, 1);
+            made.push_back({1, 1});
+            EXPECT_EQ(s.game.ClickCount, 1);
+            EXPECT_EQ(s.view.labels[Mes::Clicks].text, "今までのクリック回数は　1　回です");
+        }
+        return true;
+    };
+    s.Start(3, kFiveMoves);
+    made.insert(made.end(), kFiveMoves.begin() + 1, kFiveMoves.end());
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, made)));
+    EXPECT_EQ(s.view.clicksPlayed, 1);
+    EXPECT_EQ(s.game.ClickCount, 0) << "the game's own count starts with the clock";
+    EXPECT_TRUE(s.view.clock);
+    EXPECT_EQ(s.game.CurrentPhase(), Game::Phase::Playing);
 }
 
 TEST(NewGame, EndingProgramStopsTheShuffleAtOnce) {

@@ -1,5 +1,6 @@
-// The main window, the splash window, the drawing surface and the pause,
-// driven offscreen at 15 twips per pixel so that every figure is exact.
+// The main window, the splash window, the drawing surface and the clock that
+// drives the waits, offscreen at 15 twips per pixel so that every figure is
+// exact.
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,17 +17,20 @@
 #include <random>
 #include <set>
 
-#include "ui/options_panel.h"
+#include "board/rounding.h"
 #include "options/options_store.h"
 #include "scripted_random.h"
-#include "ui/frm_congratulations.h"
 #include "session/game_texts.h"
+#include "ui/click_sound.h"
 #include "ui/client_area.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/frm_congratulations.h"
 #include "ui/frm_cube.h"
 #include "ui/frm_splash.h"
-#include "ui/pause.h"
-#include "board/rounding.h"
+#include "ui/options_panel.h"
 #include "ui/qt_surface.h"
+#include "ui/registry.h"
 
 namespace tessaro {
 
@@ -51,46 +55,90 @@ Bytes Record(std::int32_t blockN, std::int32_t difficulty) {
 
 QRgb Bgr(std::int32_t color) { return QtSurface::ToQColor(color).rgb(); }
 
-// A main window over a temporary program folder, with every modal box
-// replaced so that nothing waits for a person.
-struct Harness {
-    QTemporaryDir dir;
-    OptionsStore options{dir.path().toStdString()};
-    // The pause's clocks: real, unless a test scripts the readings of the
-    // monotonic one or sets the date and time.
-    std::deque<std::int64_t> monotonicReadings;
-    int monotonicReads = 0;
-    std::optional<std::int64_t> wallNow;
-    Pauser pauser{[this] {
-                      ++monotonicReads;
-                      if (monotonicReadings.empty()) return Pauser::SteadyMilliseconds();
-                      const std::int64_t now = monotonicReadings.front();
-                      monotonicReadings.pop_front();
-                      return now;
-                  },
-                  [this] { return wallNow ? *wallNow : Pauser::WallMilliseconds(); }};
-    testing::ScriptedRandom random;
-    frmCube window{{options, pauser, random, [] { return 7u; }, dir.path().toStdString(), TwipsScale{15}}};
+// Time stands still until a test lets a wait pass.
+struct FakeClock final : Clock {
+    std::int64_t wall = 1'000'000;  // on a whole second: a demonstration step waits 2000 ms
+    std::vector<std::int64_t> waits;  // every wait asked for, in milliseconds
+    std::function<void()> due;        // the one pending
+    int started = 0;
+    std::vector<const void*> frames;  // the stack's depth at each wait
+
+    std::int64_t WallMilliseconds() override { return wall; }
+    std::uint64_t Seed() override { return 7; }
+    void StartWait(std::int64_t ms, std::function<void()> call) override {
+        frames.push_back(__builtin_frame_address(0));
+        waits.push_back(ms);
+        due = std::move(call);
+        ++started;
+    }
+    void StopWait() override { due = nullptr; }
+    // The pending wait is over.
+    void Pass() {
+        const std::function<void()> call = std::move(due);
+        due = nullptr;
+        if (call) call();
+    }
+};
+
+PauseKind KindOfWait(std::int64_t ms) { return ms == 250 ? PauseKind::Shuffle : PauseKind::Demonstration; }
+
+// Boxes that answer at once; the congratulations window only when asked.
+struct FakeDialogs final : WindowDialogs {
     QStringList messages;
     QStringList typed;  // answers for the input box, in order
     QString inputTitle, inputPrompt;
     std::vector<std::pair<double, std::int32_t>> congratulations;
-    std::function<void(double, std::int32_t)> realCongratulations;
+    bool realCongratulations = false;
+    int abouts = 0;
 
-    explicit Harness(const Bytes& file = Record(3, 0)) {
-        WriteFile(OptionsFile(), file);
-        realCongratulations = window.showCongratulations;
-        window.showMessage = [this](const QString& text) { messages << text; };
-        window.inputBox = [this](const QString& title, const QString& prompt) {
-            inputTitle = title;
-            inputPrompt = prompt;
-            return typed.isEmpty() ? QString() : typed.takeFirst();
-        };
-        window.showCongratulations = [this](double left, std::int32_t top) {
-            congratulations.emplace_back(left, top);
-            window.game().BobjClear();  // its OK
-        };
-        window.pauseHook = [](PauseKind) { return true; };
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    QString InputBox(QWidget*, const QString& title, const QString& prompt) override {
+        inputTitle = title;
+        inputPrompt = prompt;
+        return typed.isEmpty() ? QString() : typed.takeFirst();
+    }
+    void ShowCongratulations(QWidget* owner, TwipsScale scale, double left, std::int32_t top,
+                             std::function<void()> ok) override {
+        congratulations.emplace_back(left, top);
+        if (realCongratulations) WindowDialogs::ShowCongratulations(owner, scale, left, top, std::move(ok));
+        else ok();
+    }
+    void ShowAbout(Registry&, TwipsScale) override { ++abouts; }
+};
+
+// A main window over a temporary program folder, with every modal box
+// replaced so that nothing waits for a person, and time stepped by the test.
+struct Harness {
+    QTemporaryDir dir;
+    OptionsStore options{dir.path().toStdString()};
+    testing::ScriptedRandom random;
+    FakeDialogs dialogs;
+    ClickSound sound{dir.filePath(QStringLiteral("Click.wav"))};
+    SystemInfoRegistry registry{std::vector<std::filesystem::path>{}};
+    FakeClock clock;
+    frmCube window{{options, random, dialogs, sound, registry, clock, TwipsScale{15}}};
+    // Sees each wait as it comes due, before the game's step.
+    std::function<void(PauseKind)> onWait;
+    QStringList& messages = dialogs.messages;
+    QStringList& typed = dialogs.typed;
+    QString& inputTitle = dialogs.inputTitle;
+    QString& inputPrompt = dialogs.inputPrompt;
+    std::vector<std::pair<double, std::int32_t>>& congratulations = dialogs.congratulations;
+
+    explicit Harness(const Bytes& file = Record(3, 0)) { WriteFile(OptionsFile(), file); }
+    // Game > Start, then every wait passes in turn, as the window's timer
+    // would let them; a wait stopped or replaced meanwhile gives no step.
+    void StartChosen() {
+        window.mnuStart()->trigger();
+        PassWaits();
+    }
+    void PassWaits() {
+        while (clock.due) {
+            const int started = clock.started;
+            if (onWait) onWait(KindOfWait(clock.waits.back()));
+            if (!clock.due || clock.started != started) continue;
+            clock.Pass();
+        }
     }
     QString OptionsFile() const { return dir.filePath(QStringLiteral("GameOpt.dat")); }
 
@@ -106,7 +154,7 @@ struct Harness {
         WriteFile(OptionsFile(), Record(n, static_cast<std::int32_t>(shuffle.size())));
         random.draws.clear();
         random.Script(shuffle, n);
-        window.mnuStart()->trigger();
+        StartChosen();
     }
     // The pixel at the middle of a twips square, in the client area.
     QPoint Middle(std::int32_t left, std::int32_t top, std::int32_t side) const {
@@ -385,22 +433,22 @@ private slots:
         const QStringList refused = {"abc", "-1", "10000", "2000000000", "1e99", "   ", "２"};
         for (const QString& text : refused) {
             h.typed << text;
-            h.window.Form_KeyDown(83, 1);
+            h.window.Form_KeyDown(Qt::Key_S, 1);
         }
         QCOMPARE(h.messages.size(), refused.size());
         QCOMPARE(h.options.Record().Difficulty, 0);  // nothing changed in memory
         QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));  // nothing written
 
         h.typed << QString();  // Cancel
-        h.window.Form_KeyDown(83, 1);
+        h.window.Form_KeyDown(Qt::Key_S, 1);
         QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));
         QCOMPARE(h.messages.size(), refused.size());
 
         // Used before any load, the whole record goes out: block count 0.
         h.typed << QStringLiteral("9999") << QStringLiteral("2.5");
-        h.window.Form_KeyDown(83, 1);
+        h.window.Form_KeyDown(Qt::Key_S, 1);
         QCOMPARE(ReadFile(h.OptionsFile()), (Bytes{0, 0, 0, 0, 0x0F, 0x27, 0, 0, 0, 0}));
-        h.window.Form_KeyDown(83, 1);
+        h.window.Form_KeyDown(Qt::Key_S, 1);
         QCOMPARE(h.options.Record().Difficulty, 2);  // halves go to the even neighbour
     }
 
@@ -425,7 +473,7 @@ private slots:
 
     void congratulationsStandsWhereTheScreenSaysWhereverTheMainWindowIs() {
         Harness h;
-        h.window.showCongratulations = h.realCongratulations;
+        h.dialogs.realCongratulations = true;
         h.Show();
         h.window.move(200, 120);
         QTRY_COMPARE(h.window.pos(), QPoint(200, 120));
@@ -453,10 +501,9 @@ private slots:
         Harness h;
         h.Show();
         h.window.sstOption()->chkOption(1)->setChecked(true);
-        int steps = 0;
-        h.window.pauseHook = [&](PauseKind kind) {
-            if (kind != PauseKind::Demonstration) return true;
-            ++steps;
+        int steps = 0;  // steps at whose wait everything was as it should be
+        h.onWait = [&](PauseKind kind) {
+            if (kind != PauseKind::Demonstration) return;
             frmCube& w = h.window;
             const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuOption()->isEnabled();
             const bool aboutOn = w.mnuAbout()->isEnabled();
@@ -467,8 +514,7 @@ private slots:
                              notice->palette().color(QPalette::WindowText) == QColor(255, 0, 0) &&
                              !notice->autoFillBackground() && notice->frameShape() == QFrame::NoFrame;
             const bool smiley = w.imgDemoPointa(0)->isVisible() && w.imgDemoPointa(0)->width() == 13;  // 196 twips
-            if (!(menusOff && aboutOn && invisible && red && smiley && !w.timGame()->isActive())) return false;
-            return true;
+            if (menusOff && aboutOn && invisible && red && smiley && !w.timGame()->isActive()) ++steps;
         };
         h.Start(3, kThreeMoves);
         QCOMPARE(steps, 3);
@@ -496,47 +542,43 @@ private slots:
             h.window.sstOption()->chkOption(1)->setChecked(box == 1);
             int pauses = 0;
             PauseKind cut = PauseKind::Shuffle;
-            h.window.pauseHook = [&](PauseKind kind) {
+            h.onWait = [&](PauseKind kind) {
                 cut = kind;
                 ++pauses;
                 h.window.close();
-                return kind == PauseKind::Shuffle ? h.pauser.PauseFor(250) : h.pauser.PauseWholeSeconds(2);
             };
-            QElapsedTimer timer;
-            timer.start();
             h.Start(3, kThreeMoves);
             QCOMPARE(pauses, 1);
             QVERIFY(cut == (box == 0 ? PauseKind::Shuffle : PauseKind::Demonstration));
-            QVERIFY(timer.elapsed() < 250);
+            QVERIFY(!h.clock.due);  // nothing is left to run: the wait was dropped
+            QCOMPARE(h.clock.started, 1);
             QVERIFY(!h.window.isVisible());
             QVERIFY(!h.window.timGame()->isActive());
-            QVERIFY(!h.pauser.PauseFor(1000));  // later pauses end at once too
         }
     }
 
     void pausesLastAQuarterSecondOrToTheSecondWholeSecond() {
-        // The window's own pause, not a stand-in: the monotonic clock reads
-        // 0, then one millisecond short of the expected wait, then the wait
-        // itself. Exactly three readings means the pause waited that long:
-        // a shorter pause stops after two, a longer one needs a fourth.
+        // The waits the window itself asks of its clock for a shown shuffle
+        // of one move and its demonstration, with the date and time at
+        // various points of a second.
         struct Case {
-            PauseKind kind;
             std::int64_t wall;
-            std::int64_t wait;
+            std::int64_t demonstrationWait;
         };
         const std::vector<Case> cases = {
-            {PauseKind::Shuffle, 1'000'300, 250},
-            {PauseKind::Demonstration, 1'000'300, 1700},  // to 1'002'000
-            {PauseKind::Demonstration, 1'000'000, 2000},
-            {PauseKind::Demonstration, 1'000'999, 1001},
+            {1'000'300, 1700},  // to 1'002'000
+            {1'000'000, 2000},
+            {1'000'999, 1001},
+            {-300, 1300},
         };
         for (const Case& c : cases) {
             Harness h;
-            h.window.pauseHook = nullptr;
-            h.wallNow = c.wall;
-            h.monotonicReadings = {0, c.wait - 1, c.wait, 1'000'000};
-            QVERIFY(h.window.Pause(c.kind));
-            QCOMPARE(h.monotonicReads, 3);
+            h.Show();
+            h.window.sstOption()->chkOption(0)->setChecked(true);
+            h.window.sstOption()->chkOption(1)->setChecked(true);
+            h.clock.wall = c.wall;
+            h.Start(3, {{1, 1}});
+            QCOMPARE(h.clock.waits, (std::vector<std::int64_t>{250, c.demonstrationWait}));
         }
     }
 
@@ -560,11 +602,9 @@ private slots:
         // its path runs through a regular file.
         WriteFile(h.dir.filePath(QStringLiteral("plain")), {1});
         OptionsStore blocked((h.dir.path() + QStringLiteral("/plain/folder")).toStdString());
-        frmCube w({blocked, h.pauser, h.random, [] { return 7u; }, blocked.Folder(), TwipsScale{15}});
-        QStringList messages;
-        w.showMessage = [&](const QString& text) { messages << text; };
-        w.inputBox = [](const QString&, const QString&) { return QStringLiteral("7"); };
-        w.pauseHook = [](PauseKind) { return true; };
+        frmCube w({blocked, h.random, h.dialogs, h.sound, h.registry, h.clock, TwipsScale{15}});
+        const QStringList& messages = h.messages;
+        h.typed << QStringLiteral("7");
         w.show();
         w.resize(445, 392 + w.menuBar()->sizeHint().height());
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -572,11 +612,12 @@ private slots:
         w.mnuStart()->trigger();
         QCOMPARE(messages.size(), 1);  // the failed load, told once
         QCOMPARE(w.game().BlockN(), 2);
-        w.Form_KeyDown(83, 1);
+        w.Form_KeyDown(Qt::Key_S, 1);
         QCOMPARE(messages.size(), 2);
         QVERIFY(messages[1].contains(QStringLiteral("保存できませんでした")));
         QCOMPARE(blocked.Record().Difficulty, 7);
         w.mnuStart()->trigger();  // the next game keeps the choice it could not save
+        h.PassWaits();
         QCOMPARE(w.game().History().Capacity(), 7);
         QVERIFY(GameAgrees(w));
     }
@@ -676,14 +717,13 @@ private slots:
         h.Show();
         h.window.sstOption()->chkOption(0)->setChecked(true);
         int pauses = 0;
-        h.window.pauseHook = [&](PauseKind kind) {
+        h.onWait = [&](PauseKind kind) {
             if (kind == PauseKind::Shuffle && ++pauses == 2) {
                 WriteFile(h.OptionsFile(), Record(6, 2));
                 h.random.draws.clear();
                 h.random.Script({{5, 6}, {2, 3}}, 6);
                 h.window.mnuStart()->trigger();  // the menu stays enabled during a shuffle
             }
-            return true;
         };
         h.Start(3, {{1, 1}, {3, 2}, {5, 3}, {2, 1}, {4, 2}});
         QCOMPARE(h.window.game().BlockN(), 6);
@@ -701,12 +741,11 @@ private slots:
         Harness h;
         h.Show();
         h.window.sstOption()->chkOption(1)->setChecked(true);
-        h.window.pauseHook = [&](PauseKind kind) {
+        h.onWait = [&](PauseKind kind) {
             if (kind == PauseKind::Demonstration) {
                 WriteFile(h.OptionsFile(), Record(5, 0));
                 h.window.mnuStart()->trigger();  // disabled: nothing happens
             }
-            return true;
         };
         h.Start(3, kThreeMoves);
         QCOMPARE(h.window.game().BlockN(), 3);
@@ -763,25 +802,76 @@ private slots:
         }
     }
 
-    void pauseWaitsForItsDeadlineOnly() {
-        // The demonstration's pause: until the whole seconds advance by two.
+    void demonstrationWaitsUntilTheSecondWholeSecond() {
         const std::vector<std::pair<std::int64_t, std::int64_t>> waits = {
             {1'000'000, 2000}, {1'000'999, 1001}, {1'000'300, 1700}, {-300, 1300}};
-        for (auto [now, wait] : waits) QCOMPARE(Pauser::WholeSecondsWait(now, 2), wait);
+        for (auto [now, wait] : waits) QCOMPARE(WholeSecondsWait(now, 2), wait);
+    }
 
-        // A clock already past the deadline ends the pause without waiting.
-        std::int64_t now = 0;
-        Pauser jumpy([&] { return now += 1000; });
-        QVERIFY(jumpy.PauseFor(250));
-        jumpy.Abort();
-        QVERIFY(!jumpy.PauseFor(250));
+    void realClockWaitsWhileEventsRunAndKeepsOneWait() {
+        SystemClock clock;
+        QVERIFY(std::abs(clock.WallMilliseconds() - QDateTime::currentMSecsSinceEpoch()) < 1000);
+        QVERIFY(clock.Seed() != clock.Seed());
 
-        // Events run during a pause.
-        Pauser real;
-        bool ran = false;
-        QTimer::singleShot(0, [&] { ran = true; });
-        QVERIFY(real.PauseFor(20));
-        QVERIFY(ran);
+        // A new wait replaces the pending one; a stopped one never comes.
+        QStringList calls;
+        bool eventRan = false;
+        QTimer::singleShot(0, [&] { eventRan = true; });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        clock.StartWait(5, [&] { calls << QStringLiteral("dropped"); });
+        clock.StartWait(30, [&] { calls << QStringLiteral("due"); });
+        QTRY_COMPARE(calls, QStringList{QStringLiteral("due")});
+        QVERIFY(elapsed.elapsed() >= 30);
+        QVERIFY(eventRan);
+        clock.StartWait(5, [&] { calls << QStringLiteral("stopped"); });
+        clock.StopWait();
+        QTest::qWait(50);
+        QCOMPARE(calls, QStringList{QStringLiteral("due")});
+    }
+
+    void shownShuffleRunsOnTheRealClock() {
+        Harness h;
+        SystemClock clock;
+        frmCube w({h.options, h.random, h.dialogs, h.sound, h.registry, clock, TwipsScale{15}});
+        w.show();
+        w.resize(445, 392 + w.menuBar()->sizeHint().height());
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.sstOption()->chkOption(0)->setChecked(true);
+        WriteFile(h.OptionsFile(), Record(3, 3));
+        h.random.Script(kThreeMoves, 3);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        w.mnuStart()->trigger();  // returns at once; the shuffle goes on from the event loop
+        QCOMPARE(w.game().CurrentPhase(), Game::Phase::Shuffling);
+        QVERIFY(!w.timGame()->isActive());
+        QTRY_COMPARE(w.game().CurrentPhase(), Game::Phase::Playing);
+        QVERIFY(elapsed.elapsed() >= 3 * 250);
+        QVERIFY(SameCells(*w.game().CubeState(), Replayed(3, kThreeMoves)));
+        QVERIFY(GameAgrees(w));
+        QVERIFY(w.timGame()->isActive());
+    }
+
+    void thousandsOfStartsDuringShownShufflesKeepTheStackFlat() {
+        Harness h(Record(3, 40));
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(true);
+        for (int i = 0; i < 5000; ++i) {
+            h.window.mnuStart()->trigger();  // inside the shuffle of the game before
+            QVERIFY(h.clock.due);
+            h.clock.Pass();  // one step of it
+            QCOMPARE(h.window.game().CurrentPhase(), Game::Phase::Shuffling);
+        }
+        // Every wait was asked for from the same depth of the stack, give or
+        // take the few frames between the menu and the timer: no Start ran
+        // inside another game.
+        const auto [low, high] = std::minmax_element(h.clock.frames.begin(), h.clock.frames.end());
+        QVERIFY(static_cast<const char*>(*high) - static_cast<const char*>(*low) < 16 * 1024);
+        h.PassWaits();
+        QCOMPARE(h.window.game().CurrentPhase(), Game::Phase::Playing);
+        QVERIFY(GameAgrees(h.window));
+        QVERIFY(h.window.timGame()->isActive());
+        QCOMPARE(h.clock.started, 5000 * 2 + 38);
     }
 };
 

@@ -48,10 +48,13 @@ xsession_game() {
   cp "$1/tessaro" "$1/Click.wav" "$game_dir/"
 }
 
-# options <N> <moves>: writes the 10-byte options record.
+# options <N> <moves> [shown]: writes the 10-byte options record; "shown"
+# checks "Can see the shuffle".
 options() {
-  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x00\\x00' \
-    $(($1 & 255)) $(($1 >> 8 & 255)) 0 0 $(($2 & 255)) $(($2 >> 8 & 255)) 0 0)" >"$game_dir/GameOpt.dat"
+  local shown=0
+  [ "${3:-}" != shown ] || shown=255
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x\\x%02x' \
+    $(($1 & 255)) $(($1 >> 8 & 255)) 0 0 $(($2 & 255)) $(($2 >> 8 & 255)) 0 0 $shown $shown)" >"$game_dir/GameOpt.dat"
 }
 
 # Starts the game; sets game_pid, and window once the main window is up.

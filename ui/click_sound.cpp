@@ -18,7 +18,7 @@ void ClickSound::Prepare() {
     effect_->setSource(QUrl::fromLocalFile(path_));
 }
 
-void ClickSound::Play() {
+void ClickSound::PlayClick() {
     Prepare();
     // A file that failed to load (not a wave, no audio device) reports an
     // error status; play() on it is harmless and returns at once.

@@ -9,15 +9,22 @@ class QSoundEffect;
 
 namespace tessaro {
 
-class ClickSound {
+// The click of a move button; tests may replace it.
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void PlayClick() = 0;
+};
+
+class ClickSound final : public Sound {
 public:
     explicit ClickSound(QString wavPath);
-    ~ClickSound();
+    ~ClickSound() override;
 
     // The player is made on the first click, not before: a game that is
     // never played by clicking never loads the audio system, and making it
     // takes a few milliseconds. The file itself loads in the background.
-    void Play();
+    void PlayClick() override;
 
 private:
     void Prepare();

@@ -3,23 +3,20 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
 #include "options/options_file.h"
-#include "ui/options_panel.h"
 #include "options/options_store.h"
 #include "options/practice_moves.h"
 #include "resources/resource_paths.h"
-#include "ui/frm_congratulations.h"
+#include "ui/click_sound.h"
 #include "ui/client_area.h"
-#include "ui/frm_about.h"
-#include "ui/pause.h"
-#include "ui/registry.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/options_panel.h"
 #include "ui/version_text.h"
 
 namespace tessaro {
@@ -49,24 +46,10 @@ frmCube::frmCube(Services services)
     : services_(std::move(services)),
       scale_(services_.scale.value_or(ScreenScale())),
       surface_(scale_, kBackground),
-      sound_(QString::fromStdString((services_.programFolder / kClickSoundFileName).string())),
-      game_(*this, services_.random, services_.seedClock),
-      registry_(std::make_unique<SystemInfoRegistry>()) {
+      game_(*this, services_.random, [this] { return services_.clock.Seed(); }) {
     setWindowTitle(AppTitle());
     BuildMenus();
     BuildControls();
-
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, AppTitle(), text); };
-    inputBox = [this](const QString& title, const QString& prompt) {
-        QString shown = prompt;
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        return QInputDialog::getText(this, title, shown);
-    };
-    showCongratulations = [this](double left, std::int32_t top) { ShowCongratulationsWindow(left, top); };
-    showAbout = [this] {
-        frmAbout about(*registry_, scale_);
-        about.exec();
-    };
 
     // Restoring the maximised window gives the designed client area.
     resize(scale_.ToPixels(kDesignWidth), scale_.ToPixels(kDesignHeight) + menuBar()->sizeHint().height());
@@ -140,7 +123,7 @@ void frmCube::BuildControls() {
     }
 
     sstOption_ = new OptionsPanel(client_, services_.options, scale_);
-    sstOption_->showMessage = [this](const QString& text) { showMessage(text); };
+    sstOption_->showMessage = [this](const QString& text) { ShowMessage(text); };
     sstOption_->installEventFilter(this);
 }
 
@@ -159,10 +142,8 @@ void frmCube::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
 }
 
 void frmCube::Form_KeyDown(int keyCode, int shift) {
-    constexpr int kKeyS = 83;
-    constexpr int kKeyZ = 90;
-    if (keyCode == kKeyS && shift == 1) PracticeCommand();
-    else if (keyCode == kKeyZ) game_.Undo();
+    if (keyCode == Qt::Key_S && shift == 1) PracticeCommand();
+    else if (keyCode == Qt::Key_Z) game_.Undo();
 }
 
 void frmCube::mnuStart_Click() { game_.NewGame(); }
@@ -171,14 +152,14 @@ void frmCube::mnuQuit_Click() { close(); }
 
 void frmCube::mnuOption_Click() { sstOption_->mnuOption_Click(); }
 
-void frmCube::mnuAbout_Click() { showAbout(); }
+void frmCube::mnuAbout_Click() { services_.dialogs.ShowAbout(services_.registry, scale_); }
 
 void frmCube::timGame_Timer() { game_.Tick(); }
 
 void frmCube::closeEvent(QCloseEvent* event) {
-    // A shuffle or demonstration waiting in a pause stops at once, and the
-    // program ends when this window is gone.
-    services_.pauser.Abort();
+    // A shuffle or demonstration stops where it is, and the program ends
+    // when this window is gone.
+    services_.clock.StopWait();
     event->accept();
 }
 
@@ -190,23 +171,25 @@ bool frmCube::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- practice command
 
+void frmCube::ShowMessage(const QString& text) { services_.dialogs.ShowMessage(this, text); }
+
 void frmCube::PracticeCommand() {
-    const QString text = inputBox(kPracticeTitle, kPracticePrompt);
+    const QString text = services_.dialogs.InputBox(this, kPracticeTitle, kPracticePrompt);
     if (text.isEmpty()) return;
     const PracticeMoves moves = ReadPracticeMoves(text.toStdString());
     if (moves.status == PracticeMovesStatus::NotANumber) {
-        showMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
+        ShowMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
                         .arg(text)
                         .arg(kMaxDifficulty));
         return;
     }
     if (moves.status == PracticeMovesStatus::OutOfRange) {
-        showMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(moves.value));
+        ShowMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(moves.value));
         return;
     }
     services_.options.Record().Difficulty = moves.value;
     const FileResult saved = services_.options.Save();
-    if (!saved.ok) showMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
+    if (!saved.ok) ShowMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
 }
 
 // ---------------------------------------------------------------- GameView
@@ -236,7 +219,7 @@ void frmCube::SetPointer(Pointer shape) {
 
 GameSettings frmCube::LoadSettings() {
     const FileResult loaded = services_.options.Load();
-    if (!loaded.ok) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    if (!loaded.ok) ShowMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
     const OptionsRecord& record = services_.options.Record();
     return {record.OptBlockN, record.Difficulty};
 }
@@ -245,10 +228,14 @@ std::int32_t frmCube::Difficulty() const { return services_.options.Record().Dif
 
 bool frmCube::IsOptionChecked(int index) const { return sstOption_->IsChecked(index); }
 
-bool frmCube::Pause(PauseKind kind) {
-    if (pauseHook) return pauseHook(kind);
-    return kind == PauseKind::Shuffle ? services_.pauser.PauseFor(250) : services_.pauser.PauseWholeSeconds(2);
+void frmCube::StartWait(PauseKind kind) {
+    constexpr std::int64_t kShuffleStepMs = 250;
+    const std::int64_t ms = kind == PauseKind::Shuffle ? kShuffleStepMs
+                                                       : WholeSecondsWait(services_.clock.WallMilliseconds(), 2);
+    services_.clock.StartWait(ms, [this] { game_.Step(); });
 }
+
+void frmCube::StopWait() { services_.clock.StopWait(); }
 
 void frmCube::PlaceLabel(Mes label, double left, std::int32_t top) {
     QLabel* l = Label(label);
@@ -289,15 +276,10 @@ void frmCube::SetClockEnabled(bool enabled) {
     else timGame_->stop();
 }
 
-void frmCube::PlayClick() { sound_.Play(); }
+void frmCube::PlayClick() { services_.sound.PlayClick(); }
 
-void frmCube::ShowCongratulations(double left, std::int32_t top) { showCongratulations(left, top); }
-
-void frmCube::ShowCongratulationsWindow(double left, std::int32_t top) {
-    const QScreen* screen = this->screen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    frmCongratulations window(this, scale_, left, top, origin, [this] { game_.BobjClear(); });
-    window.exec();
+void frmCube::ShowCongratulations(double left, std::int32_t top) {
+    services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
 }
 
 void frmCube::SetGameMenusEnabled(bool enabled) {

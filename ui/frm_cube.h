@@ -6,15 +6,11 @@
 
 #include <QMainWindow>
 #include <array>
-#include <filesystem>
-#include <functional>
-#include <memory>
 #include <optional>
 
 #include "board/twips.h"
 #include "session/game.h"
 #include "session/game_view.h"
-#include "ui/click_sound.h"
 #include "ui/qt_surface.h"
 
 class QAction;
@@ -25,22 +21,25 @@ class QTimer;
 namespace tessaro {
 
 class ClientArea;
+class Clock;
+class Dialogs;
 class OptionsPanel;
 class OptionsStore;
-class Pauser;
 class Registry;
+class Sound;
 
 class frmCube : public QMainWindow, public GameView {
     Q_OBJECT
 public:
-    // What the window uses from outside; tests pass their own.
+    // Everything the window uses from outside; tests pass their own.
     struct Services {
         OptionsStore& options;
-        Pauser& pauser;
-        RandomSource& random;
-        Game::SeedClock seedClock;
-        std::filesystem::path programFolder;  // where "Click.wav" lies
-        std::optional<TwipsScale> scale;      // default: from the screen's logical DPI
+        RandomSource& random;  // the shuffle's chance
+        Dialogs& dialogs;
+        Sound& sound;
+        Registry& registry;  // where the about window finds the system-information tool
+        Clock& clock;        // the date and time, shuffle seeds, and the waits
+        std::optional<TwipsScale> scale = std::nullopt;  // default: from the screen's logical DPI
     };
 
     explicit frmCube(Services services);
@@ -73,16 +72,6 @@ public:
     const QtSurface& surface() const { return surface_; }
     TwipsScale Scale() const { return scale_; }
 
-    // ---- modal windows and boxes, replaceable so tests never block ----
-    std::function<void(const QString& text)> showMessage;
-    // Returns the text typed, or an empty text for Cancel.
-    std::function<QString(const QString& title, const QString& prompt)> inputBox;
-    std::function<void(double left, std::int32_t top)> showCongratulations;
-    std::function<void()> showAbout;
-    // Replaces the real pause (the shuffle's quarter second, the
-    // demonstration's step) in tests; returns whether to carry on.
-    std::function<bool(PauseKind)> pauseHook;
-
     // ---- GameView ----
     Surface& DrawingSurface() override;
     float ScaleWidth() const override;
@@ -91,7 +80,8 @@ public:
     GameSettings LoadSettings() override;
     std::int32_t Difficulty() const override;
     bool IsOptionChecked(int index) const override;
-    bool Pause(PauseKind kind) override;
+    void StartWait(PauseKind kind) override;
+    void StopWait() override;
     void PlaceLabel(Mes label, double left, std::int32_t top) override;
     void SetLabelText(Mes label, const std::string& text) override;
     std::int32_t LabelWidth(Mes label) const override;
@@ -113,15 +103,13 @@ private:
     void BuildMenus();
     void BuildControls();
     void PracticeCommand();
-    void ShowCongratulationsWindow(double left, std::int32_t top);
+    void ShowMessage(const QString& text);
     QLabel* Label(Mes label) const { return lblMes_[static_cast<std::size_t>(label)]; }
 
     Services services_;
     TwipsScale scale_;
     QtSurface surface_;
-    ClickSound sound_;
     Game game_;
-    std::unique_ptr<Registry> registry_;
     Pointer pointer_ = Pointer::Default;
 
     ClientArea* client_ = nullptr;

@@ -4,29 +4,23 @@
 #include <QDir>
 #include <QIcon>
 #include <QScreen>
-#include <chrono>
+#include <memory>
+#include <optional>
 
 #include "options/options_store.h"
 #include "resources/resource_paths.h"
 #include "ui/japanese_font.h"
 #include "session/random_source.h"
 #include "ui/app_info.h"
+#include "ui/click_sound.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
 #include "ui/frm_cube.h"
 #include "ui/frm_splash.h"
 #include "ui/options_folder.h"
-#include "ui/pause.h"
+#include "ui/registry.h"
 
 namespace tessaro {
-
-namespace {
-
-std::uint64_t ClockSeed() {
-    using namespace std::chrono;
-    return static_cast<std::uint64_t>(system_clock::now().time_since_epoch().count()) ^
-           static_cast<std::uint64_t>(steady_clock::now().time_since_epoch().count());
-}
-
-}  // namespace
 
 int Main(QApplication& app) {
     // Names the player's own configuration folder (~/.config/Tessaro), where
@@ -43,17 +37,24 @@ int Main(QApplication& app) {
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const TwipsScale scale = TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
-    Pauser pauser;
+    SystemClock clock;
+    SeededRandom random;
+    WindowDialogs dialogs;
+    ClickSound sound(folder + QLatin1Char('/') + QString::fromLatin1(kClickSoundFileName));
+    SystemInfoRegistry registry;
+    std::optional<OptionsStore> options;
+    std::unique_ptr<frmCube> window;
 
+    // The splash is painted and stays up for a moment; then the main window
+    // opens. Closing the splash meanwhile ends the program at once.
     frmSplash splash(scale);
     splash.show();
-    pauser.PauseFor(1500);  // the splash is painted and stays up meanwhile
-
-    OptionsStore options(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
-    SeededRandom random;
-    frmCube window({options, pauser, random, ClockSeed, folder.toStdString(), scale});
-    window.Form_Load();
-    splash.close();
+    clock.StartWait(1500, [&] {
+        options.emplace(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
+        window = std::make_unique<frmCube>(frmCube::Services{*options, random, dialogs, sound, registry, clock, scale});
+        window->Form_Load();
+        splash.close();
+    });
     return app.exec();
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+// The main window's modal boxes and windows. Each returns when it has been
+// closed; tests replace them so that nothing waits for a person.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "board/twips.h"
+
+class QWidget;
+
+namespace tessaro {
+
+class Registry;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A warning titled like the program.
+    virtual void ShowMessage(QWidget* owner, const QString& text) = 0;
+    // The text typed, or an empty text for Cancel.
+    virtual QString InputBox(QWidget* owner, const QString& title, const QString& prompt) = 0;
+    // The congratulations window at a place in twips from the top-left
+    // corner of the owner's screen; `ok` runs when its OK is pressed.
+    virtual void ShowCongratulations(QWidget* owner, TwipsScale scale, double left, std::int32_t top,
+                                     std::function<void()> ok) = 0;
+    // The about window; the registry is where it looks up the
+    // system-information tool.
+    virtual void ShowAbout(Registry& registry, TwipsScale scale) = 0;
+};
+
+// The real ones.
+class WindowDialogs : public Dialogs {
+public:
+    void ShowMessage(QWidget* owner, const QString& text) override;
+    QString InputBox(QWidget* owner, const QString& title, const QString& prompt) override;
+    void ShowCongratulations(QWidget* owner, TwipsScale scale, double left, std::int32_t top,
+                             std::function<void()> ok) override;
+    void ShowAbout(Registry& registry, TwipsScale scale) override;
+};
+
+}  // namespace tessaro
