@@ -32,6 +32,8 @@ if [ "$mode" = test ]; then
   # The fuzz targets: clang with libFuzzer and its sanitizers, and the
   # symbolizer that names the lines in their reports.
   packages+=(clang libclang-rt-14-dev llvm)
+  # The layout check of the code (tools/format_check.sh).
+  packages+=(clang-format)
 fi
 
 missing=()
