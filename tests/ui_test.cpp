@@ -90,9 +90,14 @@ struct FakeDialogs final : WindowDialogs {
     std::vector<std::pair<double, std::int32_t>> congratulations;
     bool realCongratulations = false;
     int abouts = 0;
+    std::function<void()> whileOpen;  // runs inside every box, as its own event loop would
 
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    void ShowMessage(QWidget*, const QString& text) override {
+        messages << text;
+        if (whileOpen) whileOpen();
+    }
     QString InputBox(QWidget*, const QString& title, const QString& prompt) override {
+        if (whileOpen) whileOpen();
         inputTitle = title;
         inputPrompt = prompt;
         return typed.isEmpty() ? QString() : typed.takeFirst();
@@ -850,6 +855,30 @@ private slots:
         QVERIFY(SameCells(*w.game().CubeState(), Replayed(3, kThreeMoves)));
         QVERIFY(GameAgrees(w));
         QVERIFY(w.timGame()->isActive());
+    }
+
+    void stepDueWhileABoxIsOpenComesAfterTheBoxCloses() {
+        Harness h(Record(3, 3));
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(true);
+        h.random.Script(kThreeMoves, 3);
+        h.window.mnuStart()->trigger();
+        QCOMPARE(h.clock.started, 1);
+        int startedInside = -1;
+        h.dialogs.whileOpen = [&] {
+            h.clock.Pass();  // the quarter second is over while the box is open
+            startedInside = h.clock.started;
+        };
+        h.window.Form_KeyDown(Qt::Key_S, 1);  // the practice command's box; Cancel
+        QCOMPARE(startedInside, 1);           // no step ran inside the box
+        QVERIFY(h.clock.due);                 // it comes at once from the event loop
+        QCOMPARE(h.clock.waits.back(), std::int64_t{0});
+        h.dialogs.whileOpen = nullptr;
+        h.PassWaits();
+        QCOMPARE(h.clock.waits, (std::vector<std::int64_t>{250, 0, 250, 250}));
+        QCOMPARE(h.window.game().CurrentPhase(), Game::Phase::Playing);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+        QVERIFY(GameAgrees(h.window));
     }
 
     void thousandsOfStartsDuringShownShufflesKeepTheStackFlat() {

@@ -152,14 +152,17 @@ void frmCube::mnuQuit_Click() { close(); }
 
 void frmCube::mnuOption_Click() { sstOption_->mnuOption_Click(); }
 
-void frmCube::mnuAbout_Click() { services_.dialogs.ShowAbout(services_.registry, scale_); }
+void frmCube::mnuAbout_Click() {
+    const ModalBox open(*this);
+    services_.dialogs.ShowAbout(services_.registry, scale_);
+}
 
 void frmCube::timGame_Timer() { game_.Tick(); }
 
 void frmCube::closeEvent(QCloseEvent* event) {
     // A shuffle or demonstration stops where it is, and the program ends
     // when this window is gone.
-    services_.clock.StopWait();
+    StopWait();
     event->accept();
 }
 
@@ -171,10 +174,17 @@ bool frmCube::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- practice command
 
-void frmCube::ShowMessage(const QString& text) { services_.dialogs.ShowMessage(this, text); }
+void frmCube::ShowMessage(const QString& text) {
+    const ModalBox open(*this);
+    services_.dialogs.ShowMessage(this, text);
+}
 
 void frmCube::PracticeCommand() {
-    const QString text = services_.dialogs.InputBox(this, kPracticeTitle, kPracticePrompt);
+    QString text;
+    {
+        const ModalBox open(*this);
+        text = services_.dialogs.InputBox(this, kPracticeTitle, kPracticePrompt);
+    }
     if (text.isEmpty()) return;
     const PracticeMoves moves = ReadPracticeMoves(text.toStdString());
     if (moves.status == PracticeMovesStatus::NotANumber) {
@@ -232,10 +242,27 @@ void frmCube::StartWait(PauseKind kind) {
     constexpr std::int64_t kShuffleStepMs = 250;
     const std::int64_t ms = kind == PauseKind::Shuffle ? kShuffleStepMs
                                                        : WholeSecondsWait(services_.clock.WallMilliseconds(), 2);
-    services_.clock.StartWait(ms, [this] { game_.Step(); });
+    stepHeld_ = false;
+    services_.clock.StartWait(ms, [this] { WaitOver(); });
 }
 
-void frmCube::StopWait() { services_.clock.StopWait(); }
+void frmCube::StopWait() {
+    stepHeld_ = false;
+    services_.clock.StopWait();
+}
+
+void frmCube::WaitOver() {
+    if (modalBoxes_ > 0) stepHeld_ = true;
+    else game_.Step();
+}
+
+frmCube::ModalBox::ModalBox(frmCube& w) : window(w) { ++window.modalBoxes_; }
+
+frmCube::ModalBox::~ModalBox() {
+    if (--window.modalBoxes_ > 0 || !window.stepHeld_) return;
+    window.stepHeld_ = false;
+    window.services_.clock.StartWait(0, [w = &window] { w->WaitOver(); });
+}
 
 void frmCube::PlaceLabel(Mes label, double left, std::int32_t top) {
     QLabel* l = Label(label);
@@ -279,6 +306,7 @@ void frmCube::SetClockEnabled(bool enabled) {
 void frmCube::PlayClick() { services_.sound.PlayClick(); }
 
 void frmCube::ShowCongratulations(double left, std::int32_t top) {
+    const ModalBox open(*this);
     services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
 }
 

@@ -105,12 +105,24 @@ private:
     void PracticeCommand();
     void ShowMessage(const QString& text);
     QLabel* Label(Mes label) const { return lblMes_[static_cast<std::size_t>(label)]; }
+    // A modal box runs an event loop of its own. A wait that comes due
+    // while one is open is held until the last one closes, and the step then
+    // comes from the window's own event loop: no step ever runs inside a
+    // handler, and the net stands still behind the box.
+    struct ModalBox {
+        explicit ModalBox(frmCube& window);
+        ~ModalBox();
+        frmCube& window;
+    };
+    void WaitOver();
 
     Services services_;
     TwipsScale scale_;
     QtSurface surface_;
     Game game_;
     Pointer pointer_ = Pointer::Default;
+    int modalBoxes_ = 0;
+    bool stepHeld_ = false;
 
     ClientArea* client_ = nullptr;
     std::array<QLabel*, 5> lblMes_{};
