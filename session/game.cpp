@@ -50,8 +50,7 @@ void Game::Step() {
         break;
     case Phase::Demonstrating:
         BlockDrawAll();
-        if (DemoStep()) view_.StartWait(PauseKind::Demonstration);
-        else DemoEnd();
+        DemoOn();
         break;
     case Phase::Idle:
     case Phase::Playing: break;  // nothing waits
@@ -109,6 +108,10 @@ void Game::DemoPlay() {
     // The practice command may have changed the number of moves since the
     // shuffle; only what the history holds can be taken back.
     demoLeft_ = std::clamp(view_.Difficulty(), 0, history_.Capacity());
+    DemoOn();
+}
+
+void Game::DemoOn() {
     if (DemoStep()) view_.StartWait(PauseKind::Demonstration);
     else DemoEnd();
 }

@@ -80,6 +80,8 @@ private:
     // or none is left (then the game goes on to the demonstration or the clock).
     void ShuffleOn();
     void DemoPlay();
+    // The next step of the demonstration and its wait, or its end.
+    void DemoOn();
     void Started();
     void RestoreAfterDemo();
     const clsBlockMake& FirstBlock(Face face) const;
