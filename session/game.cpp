@@ -1,6 +1,7 @@
 #include "session/game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "session/game_texts.h"
 
@@ -13,6 +14,7 @@ Game::Game(GameView& view, RandomSource& random, SeedClock seedClock)
 
 void Game::NewGame() {
     const std::uint64_t generation = ++generation_;
+    recordMoves_ = 0;
     view_.SetPointer(Pointer::Busy);
     history_.HistCount = 0;
     view_.DrawingSurface().Cls();
@@ -40,6 +42,7 @@ void Game::NewGame() {
         ElapsedSec = 0;
         view_.SetClockEnabled(true);
         view_.SetLabelVisible(Mes::Time, true);
+        recordMoves_ = moves;
     }
     ClickCount = 0;
     view_.SetPointer(Pointer::Default);
@@ -187,6 +190,7 @@ void Game::FaceCheck() {
     if (count == 6) {
         view_.SetClockEnabled(false);
         history_.HistPos = 0;
+        if (recordMoves_ > 0) view_.RecordWin({BlockN(), std::exchange(recordMoves_, 0), ElapsedSec, ClickCount});
         const int n = BlockN();
         view_.ShowCongratulations(BlockAt(2 * n * n + 1).BlockLeft / 3.0, BlockAt(4 * n * n + 1).BlockTop);
     }

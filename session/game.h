@@ -80,6 +80,11 @@ private:
     // knows it has been replaced and touches nothing more.
     std::uint64_t generation_ = 0;
     bool demoRunning_ = false;
+    // The shuffle moves of a game that can still enter the records: one the
+    // player was handed shuffled with the clock running. 0 for a game
+    // without shuffle, after a demonstration (its clock never ran), and once
+    // the game has been won.
+    std::int32_t recordMoves_ = 0;
 };
 
 }  // namespace tessaro
