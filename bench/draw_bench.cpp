@@ -10,6 +10,7 @@
 #include "board/board.h"
 #include "model/cube.h"
 #include "options/options_store.h"
+#include "records/records_store.h"
 #include "session/random_source.h"
 #include "ui/client_area.h"
 #include "ui/frm_cube.h"
@@ -50,8 +51,9 @@ void BM_PressToWindowImage(benchmark::State& state) {
     options.Record() = {10, 0, 0};
     (void)options.Save();
     Pauser pauser;
+    RecordsStore records(dir.path().toStdString());  // a practice game: nothing is recorded
     SeededRandom random(1);
-    frmCube window({options, pauser, random, [] { return 1u; }, dir.path().toStdString(), TwipsScale{15}});
+    frmCube window({options, records, pauser, random, [] { return 1u; }, dir.path().toStdString(), TwipsScale{15}});
     window.showMessage = [](const QString&) {};
     window.show();
     window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());

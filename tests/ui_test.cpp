@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -16,10 +18,12 @@
 
 #include "options/options_panel.h"
 #include "options/options_store.h"
+#include "records/records_store.h"
 #include "scripted_random.h"
 #include "session/game_texts.h"
 #include "ui/client_area.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_records.h"
 #include "ui/frm_splash.h"
 #include "ui/pause.h"
 #include "board/rounding.h"
@@ -53,9 +57,10 @@ QRgb Bgr(std::int32_t color) { return QtSurface::ToQColor(color).rgb(); }
 struct Harness {
     QTemporaryDir dir;
     OptionsStore options{dir.path().toStdString()};
+    RecordsStore records{dir.filePath(QStringLiteral("data")).toStdString()};
     Pauser pauser;
     testing::ScriptedRandom random;
-    frmCube window{{options, pauser, random, [] { return 7u; }, dir.path().toStdString(), TwipsScale{15}}};
+    frmCube window{{options, records, pauser, random, [] { return 7u; }, dir.path().toStdString(), TwipsScale{15}}};
     QStringList messages;
     QStringList typed;  // answers for the input box, in order
     QString inputTitle, inputPrompt;
@@ -76,6 +81,9 @@ struct Harness {
         window.pauseHook = [](PauseKind) { return true; };
     }
     QString OptionsFile() const { return dir.filePath(QStringLiteral("GameOpt.dat")); }
+    QString RecordsFile(const QString& name = QStringLiteral("records.txt")) const {
+        return dir.filePath(QStringLiteral("data/") + name);
+    }
 
     // Shows the window with a client area of exactly the designed
     // 6675 x 5880 twips, or another size in pixels.
@@ -178,8 +186,9 @@ private slots:
         QCOMPARE(bar, (QStringList{"Game(&G)", "Option(&O)", "About(&A)"}));
         QStringList game;
         for (QAction* a : w.mnuGame()->actions()) game << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(game, (QStringList{"Start(&S)", "-", "Quit(&Q)"}));
-        for (QAction* a : {w.mnuStart(), w.mnuQuit(), w.mnuOption(), w.mnuAbout()}) QVERIFY(a->shortcut().isEmpty());
+        QCOMPARE(game, (QStringList{"Start(&S)", "Records(&R)", "-", "Quit(&Q)"}));
+        for (QAction* a : {w.mnuStart(), w.mnuRecords(), w.mnuQuit(), w.mnuOption(), w.mnuAbout()})
+            QVERIFY(a->shortcut().isEmpty());
 
         // Labels: hidden, white with a thin border, at their twips places.
         const std::array<QRect, 5> places = {QRect(16, 16, 81, 33), QRect(16, 56, 81, 33), QRect(16, 96, 81, 33),
@@ -389,7 +398,8 @@ private slots:
             if (kind != PauseKind::Demonstration) return true;
             ++steps;
             frmCube& w = h.window;
-            const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuOption()->isEnabled();
+            const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuRecords()->isEnabled() &&
+                                  !w.mnuOption()->isEnabled();
             const bool aboutOn = w.mnuAbout()->isEnabled();
             const QCursor* cursor = QGuiApplication::overrideCursor();
             const bool invisible = cursor && cursor->shape() == Qt::BitmapCursor;
@@ -405,6 +415,7 @@ private slots:
         QCOMPARE(steps, 3);
         QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
         QVERIFY(h.window.mnuGame()->menuAction()->isEnabled());
+        QVERIFY(h.window.mnuRecords()->isEnabled());
         QVERIFY(h.window.mnuOption()->isEnabled());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QVERIFY(!h.window.imgDemoPointa(0)->isVisible());
@@ -464,7 +475,7 @@ private slots:
         // its path runs through a regular file.
         WriteFile(h.dir.filePath(QStringLiteral("plain")), {1});
         OptionsStore blocked((h.dir.path() + QStringLiteral("/plain/folder")).toStdString());
-        frmCube w({blocked, h.pauser, h.random, [] { return 7u; }, blocked.Folder(), TwipsScale{15}});
+        frmCube w({blocked, h.records, h.pauser, h.random, [] { return 7u; }, blocked.Folder(), TwipsScale{15}});
         QStringList messages;
         w.showMessage = [&](const QString& text) { messages << text; };
         w.inputBox = [](const QString&, const QString&) { return QStringLiteral("7"); };
@@ -616,6 +627,64 @@ private slots:
         QCOMPARE(h.window.game().BlockN(), 3);
         QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
         QVERIFY(GameAgrees(h.window));
+    }
+
+    // ---------------------------------------------------------------- records
+
+    void winEntersTheRecordsAndTheMenuEntryListsIt() {
+        Harness h;
+        h.Show();
+        h.Start(2, {{1, 1}});
+        h.window.timGame()->stop();  // the seconds are the ticks given here
+        for (int i = 0; i < 3; ++i) h.window.timGame_Timer();
+        h.Click(3, 2);
+        h.Click(4, 2);
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        const Bytes text = ReadFile(h.RecordsFile());
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size())),
+                 QByteArray("Tessaro records 1\n2 1 3 3 last\n"));
+        QVERIFY(h.messages.isEmpty());
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(2, 1));
+
+        // The real records window, opened by the menu entry and closed by its button.
+        QStringList row;
+        QTimer::singleShot(0, [&] {
+            auto* records = qobject_cast<frmRecords*>(QApplication::activeModalWidget());
+            if (records == nullptr) return;
+            for (int column = 0; column < records->grdRecords->columnCount(); ++column)
+                row << records->grdRecords->item(0, column)->text();
+            records->cmdOK->click();
+        });
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(row, (QStringList{"★", "2×2", "1回", "00時間00分03秒", "3回"}));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void brokenRecordsFileIsToldOnceKeptAsideAndLeavesTheOptionsAlone() {
+        Harness h;
+        QDir(h.dir.path()).mkdir(QStringLiteral("data"));
+        const Bytes broken = {'T', 'e', 's', 's', 'a', 'r', 'o', 0xFF, '\n'};
+        WriteFile(h.RecordsFile(), broken);
+        int listed = 0;
+        h.window.showRecords = [&] { ++listed; };
+        h.Show();
+
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QVERIFY(h.messages[0].contains(QStringLiteral("記録ファイルを読めませんでした")));
+        QVERIFY(h.messages[0].contains(h.RecordsFile()));
+        QCOMPARE(listed, 1);  // the list still opens, empty
+        QCOMPARE(ReadFile(h.RecordsFile()), broken);
+
+        h.Start(2, {{1, 1}});
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(h.messages.size(), 1);  // not on the win, nor on the next opening
+        QCOMPARE(ReadFile(h.RecordsFile(QStringLiteral("records-bad-1.txt"))), broken);
+        QVERIFY(ReadFile(h.RecordsFile()).size() > broken.size());
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(2, 1));
     }
 
     void splashShowsTitleVersionAndAuthor() {

@@ -14,10 +14,12 @@
 #include "options/options_panel.h"
 #include "options/options_store.h"
 #include "options/practice_moves.h"
+#include "records/records_store.h"
 #include "resources/resource_paths.h"
 #include "session/frm_congratulations.h"
 #include "ui/client_area.h"
 #include "ui/frm_about.h"
+#include "ui/frm_records.h"
 #include "ui/pause.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
@@ -67,6 +69,7 @@ frmCube::frmCube(Services services)
         frmAbout about(*registry_, scale_);
         about.exec();
     };
+    showRecords = [this] { ShowRecordsWindow(); };
 
     // Restoring the maximised window gives the designed client area.
     resize(scale_.ToPixels(kDesignWidth), scale_.ToPixels(kDesignHeight) + menuBar()->sizeHint().height());
@@ -79,6 +82,7 @@ frmCube::~frmCube() {
 void frmCube::BuildMenus() {
     mnuGame_ = menuBar()->addMenu(QStringLiteral("Game(&G)"));
     mnuStart_ = mnuGame_->addAction(QStringLiteral("Start(&S)"), this, &frmCube::mnuStart_Click);
+    mnuRecords_ = mnuGame_->addAction(QStringLiteral("Records(&R)"), this, &frmCube::mnuRecords_Click);
     mnuGame_->addSeparator();
     mnuQuit_ = mnuGame_->addAction(QStringLiteral("Quit(&Q)"), this, &frmCube::mnuQuit_Click);
     mnuOption_ = menuBar()->addAction(QStringLiteral("Option(&O)"), this, &frmCube::mnuOption_Click);
@@ -166,6 +170,12 @@ void frmCube::Form_KeyDown(int keyCode, int shift) {
 }
 
 void frmCube::mnuStart_Click() { game_.NewGame(); }
+
+void frmCube::mnuRecords_Click() {
+    services_.records.Table();  // reads the file the first time, so a problem with it is told first
+    TellRecordsMessage();
+    showRecords();
+}
 
 void frmCube::mnuQuit_Click() { close(); }
 
@@ -300,9 +310,25 @@ void frmCube::ShowCongratulationsWindow(double left, std::int32_t top) {
     window.exec();
 }
 
+void frmCube::RecordWin(const GameResult& result) {
+    services_.records.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks});
+    TellRecordsMessage();
+}
+
+void frmCube::TellRecordsMessage() {
+    const std::string text = services_.records.TakeMessage();
+    if (!text.empty()) showMessage(QString::fromStdString(text));
+}
+
+void frmCube::ShowRecordsWindow() {
+    frmRecords window(services_.records.Table(), QString::fromStdString(services_.records.StatusLine()), this);
+    window.exec();
+}
+
 void frmCube::SetGameMenusEnabled(bool enabled) {
     // The entries too, not only the menu: nothing can reach Start or Quit.
-    for (QAction* action : {mnuGame_->menuAction(), mnuStart_, mnuQuit_, mnuOption_}) action->setEnabled(enabled);
+    for (QAction* action : {mnuGame_->menuAction(), mnuStart_, mnuRecords_, mnuQuit_, mnuOption_})
+        action->setEnabled(enabled);
 }
 
 void frmCube::ShowDemoPointer(std::int32_t size) {

@@ -28,6 +28,7 @@ class ClientArea;
 class OptionsPanel;
 class OptionsStore;
 class Pauser;
+class RecordsStore;
 class Registry;
 
 class frmCube : public QMainWindow, public GameView {
@@ -36,6 +37,7 @@ public:
     // What the window uses from outside; tests pass their own.
     struct Services {
         OptionsStore& options;
+        RecordsStore& records;
         Pauser& pauser;
         RandomSource& random;
         Game::SeedClock seedClock;
@@ -52,6 +54,7 @@ public:
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_KeyDown(int keyCode, int shift);
     void mnuStart_Click();
+    void mnuRecords_Click();
     void mnuQuit_Click();
     void mnuOption_Click();
     void mnuAbout_Click();
@@ -67,6 +70,7 @@ public:
     QTimer* timGame() const { return timGame_; }
     QMenu* mnuGame() const { return mnuGame_; }
     QAction* mnuStart() const { return mnuStart_; }
+    QAction* mnuRecords() const { return mnuRecords_; }
     QAction* mnuQuit() const { return mnuQuit_; }
     QAction* mnuOption() const { return mnuOption_; }
     QAction* mnuAbout() const { return mnuAbout_; }
@@ -79,6 +83,7 @@ public:
     std::function<QString(const QString& title, const QString& prompt)> inputBox;
     std::function<void(double left, std::int32_t top)> showCongratulations;
     std::function<void()> showAbout;
+    std::function<void()> showRecords;
     // Replaces the real pause (the shuffle's quarter second, the
     // demonstration's step) in tests; returns whether to carry on.
     std::function<bool(PauseKind)> pauseHook;
@@ -100,6 +105,7 @@ public:
     void SetClockEnabled(bool enabled) override;
     void PlayClick() override;
     void ShowCongratulations(double left, std::int32_t top) override;
+    void RecordWin(const GameResult& result) override;
     void SetGameMenusEnabled(bool enabled) override;
     void ShowDemoPointer(std::int32_t size) override;
     void MoveDemoPointer(std::int32_t left, std::int32_t top) override;
@@ -114,6 +120,8 @@ private:
     void BuildControls();
     void PracticeCommand();
     void ShowCongratulationsWindow(double left, std::int32_t top);
+    void ShowRecordsWindow();
+    void TellRecordsMessage();
     QLabel* Label(Mes label) const { return lblMes_[static_cast<std::size_t>(label)]; }
 
     Services services_;
@@ -131,6 +139,7 @@ private:
     QTimer* timGame_ = nullptr;
     QMenu* mnuGame_ = nullptr;
     QAction* mnuStart_ = nullptr;
+    QAction* mnuRecords_ = nullptr;
     QAction* mnuQuit_ = nullptr;
     QAction* mnuOption_ = nullptr;
     QAction* mnuAbout_ = nullptr;

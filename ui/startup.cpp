@@ -5,8 +5,10 @@
 #include <QIcon>
 #include <QScreen>
 #include <chrono>
+#include <cstdlib>
 
 #include "options/options_store.h"
+#include "records/records_store.h"
 #include "resources/resource_paths.h"
 #include "session/japanese_font.h"
 #include "session/random_source.h"
@@ -50,8 +52,10 @@ int Main(QApplication& app) {
     pauser.PauseFor(1500);  // the splash is painted and stays up meanwhile
 
     OptionsStore options(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
+    // The best times go to the player's data folder (~/.local/share/Tessaro).
+    RecordsStore records(RecordsFolder([](const char* name) { return std::getenv(name); }, app::kTitle));
     SeededRandom random;
-    frmCube window({options, pauser, random, ClockSeed, folder.toStdString(), scale});
+    frmCube window({options, records, pauser, random, ClockSeed, folder.toStdString(), scale});
     window.Form_Load();
     splash.close();
     return app.exec();
