@@ -14,6 +14,12 @@ xsession_game "$1"
 records="$data_dir/records.txt"
 named() { xdotool search --onlyvisible --name "$1" | grep -q .; }
 windows_named() { xdotool search --onlyvisible --name "$1" | wc -l; }
+message_shown() { [ "$(windows_named '^Tessaro$')" -ge 2 ]; }
+maximised() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+start() {
+  launch
+  wait_for 30 maximised || fail "the main window is not maximised"
+}
 
 quit_game() {
   menu alt+g; sleep 0.3; xdotool key q
@@ -40,7 +46,7 @@ shuffle_move() {
 }
 options 2 1
 net_n=2
-launch
+start
 menu alt+g; sleep 0.3; xdotool key s
 find_client
 wait_for 10 shuffle_move || fail "the net does not show a one-move shuffle"
@@ -62,9 +68,9 @@ quit_game
 # A records file that cannot be read: one message, then the list.
 printf 'Tessaro records 1\n2 1 5' >"$records"
 options_before=$(od -An -tx1 "$game_dir/GameOpt.dat")
-launch
+start
 menu alt+g; sleep 0.3; xdotool key r
-wait_for 10 test "$(windows_named '^Tessaro$')" -ge 2 || fail "no message for the broken records file"
+wait_for 10 message_shown || fail "no message for the broken records file"
 xdotool key Return
 wait_for 10 named '^記録$' || fail "the list did not open after the message"
 xdotool key Escape; sleep 0.3
