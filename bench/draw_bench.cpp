@@ -11,6 +11,7 @@
 #include "board/board.h"
 #include "model/cube.h"
 #include "options/options_store.h"
+#include "records/records_store.h"
 #include "session/random_source.h"
 #include "ui/click_sound.h"
 #include "ui/client_area.h"
@@ -53,12 +54,13 @@ void BM_PressToWindowImage(benchmark::State& state) {
     OptionsStore options(dir.path().toStdString());
     options.Record() = {10, 0, 0};
     (void)options.Save();
+    RecordsStore records(dir.path().toStdString());  // a practice game: nothing is recorded
     SeededRandom random(1);
     WindowDialogs dialogs;
     ClickSound sound(dir.filePath(QStringLiteral("Click.wav")));
     SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
     SystemClock clock;
-    frmCube window({options, random, dialogs, sound, registry, clock, TwipsScale{15}});
+    frmCube window({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});
     window.show();
     window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
     QApplication::processEvents();

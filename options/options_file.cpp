@@ -5,7 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "options/file_error_text.h"
 
 namespace tessaro {
 
@@ -82,24 +83,11 @@ FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path&
 }
 
 std::string OptionsFileMessage(const FileResult& result, bool saving) {
-    std::string reason;
-    switch (result.errorCode) {
-    case EACCES:
-    case EPERM: reason = "書き込みまたは読み込みの権限がありません。"; break;
-    case EROFS: reason = "読み取り専用の場所にあります。"; break;
-    case ENOSPC:
-    case EDQUOT: reason = "ディスクの空きが足りません。"; break;
-    case ENOENT:
-    case ENOTDIR: reason = "保存先のフォルダが見つかりません。"; break;
-    case EISDIR: reason = "同じ名前のフォルダがあります。"; break;
-    case EINVAL: reason = "通常のファイルではありません。"; break;
-    default: reason = std::strerror(result.errorCode); break;
-    }
     std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
     text += "\n";
     text += result.path.string();
     text += "\n";
-    text += reason;
+    text += FileErrorReason(result.errorCode);
     if (saving) text += "\n設定はこの実行中だけ有効です。";
     else text += "\n今ある設定のまま続けます。";
     return text;

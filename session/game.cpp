@@ -1,6 +1,7 @@
 #include "session/game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "session/game_texts.h"
 
@@ -16,6 +17,7 @@ void Game::NewGame() {
     view_.StopWait();
     if (phase_ == Phase::Demonstrating) RestoreAfterDemo();
     phase_ = Phase::Idle;
+    recordMoves_ = 0;
     view_.SetPointer(Pointer::Busy);
     history_.HistCount = 0;
     view_.DrawingSurface().Cls();
@@ -83,6 +85,7 @@ void Game::ShuffleOn() {
         ElapsedSec = 0;
         view_.SetClockEnabled(true);
         view_.SetLabelVisible(Mes::Time, true);
+        recordMoves_ = shuffleMoves_;
         Started();
     }
 }
@@ -202,6 +205,7 @@ void Game::FaceCheck() {
     if (count == 6) {
         view_.SetClockEnabled(false);
         history_.HistPos = 0;
+        if (recordMoves_ > 0) view_.RecordWin({BlockN(), std::exchange(recordMoves_, 0), ElapsedSec, ClickCount});
         view_.ShowCongratulations(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kBottom).BlockTop);
     }
 }

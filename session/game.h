@@ -97,6 +97,11 @@ private:
     std::int32_t shuffleMoves_ = 0;  // this game's number of shuffle moves
     std::int32_t shuffleDone_ = 0;   // of them made so far
     std::int32_t demoLeft_ = 0;      // history entries the demonstration has still to take back
+    // The shuffle moves of a game that can still enter the records: one the
+    // player was handed shuffled with the clock running. 0 for a game
+    // without shuffle, after a demonstration (its clock never ran), and once
+    // the game has been won.
+    std::int32_t recordMoves_ = 0;
 };
 
 }  // namespace tessaro

@@ -26,6 +26,16 @@ struct GameSettings {
     std::int32_t difficulty = 0;
 };
 
+// A won game that can stand in the records: shuffled, and timed by the
+// clock from its start.
+struct GameResult {
+    std::int32_t blockN = 0;
+    std::int32_t shuffleMoves = 0;  // what the game was shuffled with, whatever Difficulty says now
+    std::int32_t seconds = 0;
+    std::int32_t clicks = 0;
+    bool operator==(const GameResult&) const = default;
+};
+
 class GameView {
 public:
     virtual ~GameView() = default;
@@ -67,6 +77,10 @@ public:
     // Shows the congratulations window modally at a screen position in twips
     // and returns when it has been closed.
     virtual void ShowCongratulations(double left, std::int32_t top) = 0;
+    // A won game for the records, given just before the congratulations
+    // window opens and at most once per game. A view without records
+    // ignores it.
+    virtual void RecordWin(const GameResult& /*result*/) {}
 
     // The demonstration: the Game and Option menus, and the smiling pointer
     // imgDemoPointa(0).

@@ -56,6 +56,7 @@ public:
     std::vector<std::pair<std::int32_t, std::int32_t>> demoPointerMoves;
     std::pair<double, std::int32_t> noticeAt{};
     int pauses = 0;
+    std::vector<GameResult> wins;  // what reached the records
 
     Surface& DrawingSurface() override { return surface; }
     float ScaleWidth() const override { return width; }
@@ -107,6 +108,7 @@ public:
         congratulations.emplace_back(left, top);
         if (onCongratulations) onCongratulations();
     }
+    void RecordWin(const GameResult& result) override { wins.push_back(result); }
     void SetGameMenusEnabled(bool enabled) override { menusEnabled = enabled; }
     void ShowDemoPointer(std::int32_t size) override {
         demoPointerVisible = true;
@@ -537,6 +539,45 @@ TEST(Clock, EveryStartCountsFromZeroAgain) {
     EXPECT_TRUE(s.view.clock);
     s.game.Tick();
     EXPECT_EQ(s.view.labels[Mes::Time].text, "所要時間　00時間00分01秒　です") << "not 00時間05分01秒";
+}
+
+TEST(Win, OnlyATimedShuffledGameEntersTheRecordsAndOnlyOnce) {
+    const std::vector<Move> oneMove = {{1, 2}};
+    struct Case {
+        const char* what;
+        std::vector<Move> shuffle;
+        bool demonstration;
+        std::int32_t practiceDuringGame;  // -1: the practice command is not used
+        std::vector<GameResult> wins;
+    };
+    const std::vector<Case> cases = {
+        {"a shuffled game", oneMove, false, -1, {{3, 1, 2, 3}}},
+        {"practice raised mid-game: keyed by the shuffle made", oneMove, false, 40, {{3, 1, 2, 3}}},
+        {"no shuffle, then practice raised", {}, false, 5, {}},
+        {"after a demonstration the clock never ran", oneMove, true, -1, {}},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.view.checked = {false, c.demonstration};
+        s.view.onCongratulations = [&] { s.game.BobjClear(); };
+        s.Start(3, c.shuffle);
+        if (c.practiceDuringGame >= 0) s.view.difficulty = c.practiceDuringGame;
+        s.game.Tick();
+        s.game.Tick();
+        // Two clicks that cancel; then, on a shuffled cube, the one that takes the shuffle back.
+        s.PressButton(3, 1);
+        s.PressButton(4, 1);
+        if (s.view.congratulations.empty()) s.PressButton(2, 2);
+        ASSERT_EQ(s.view.congratulations.size(), 1u) << c.what;
+        EXPECT_EQ(s.view.wins, c.wins) << c.what;
+
+        // Won again after a resize brought the buttons back: no second record.
+        s.game.Resize();
+        s.PressButton(3, 1);
+        s.PressButton(4, 1);
+        EXPECT_EQ(s.view.congratulations.size(), 2u) << c.what;
+        EXPECT_EQ(s.view.wins, c.wins) << c.what;
+    }
 }
 
 TEST(Labels, FitRuleHidesTextTooWideForHalfTheWindow) {

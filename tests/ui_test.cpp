@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 #include <deque>
@@ -19,6 +20,7 @@
 
 #include "board/rounding.h"
 #include "options/options_store.h"
+#include "records/records_store.h"
 #include "scripted_random.h"
 #include "session/game_texts.h"
 #include "ui/click_sound.h"
@@ -27,6 +29,7 @@
 #include "ui/dialogs.h"
 #include "ui/frm_congratulations.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_records.h"
 #include "ui/frm_splash.h"
 #include "ui/options_panel.h"
 #include "ui/qt_surface.h"
@@ -109,6 +112,13 @@ struct FakeDialogs final : WindowDialogs {
         else ok();
     }
     void ShowAbout(Registry&, TwipsScale) override { ++abouts; }
+    // The real records window unless a test only counts the openings.
+    bool realRecords = true;
+    int recordsShown = 0;
+    void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) override {
+        ++recordsShown;
+        if (realRecords) WindowDialogs::ShowRecords(owner, table, status);
+    }
 };
 
 // A main window over a temporary program folder, with every modal box
@@ -116,12 +126,13 @@ struct FakeDialogs final : WindowDialogs {
 struct Harness {
     QTemporaryDir dir;
     OptionsStore options{dir.path().toStdString()};
+    RecordsStore records{dir.filePath(QStringLiteral("data")).toStdString()};
     testing::ScriptedRandom random;
     FakeDialogs dialogs;
     ClickSound sound{dir.filePath(QStringLiteral("Click.wav"))};
     SystemInfoRegistry registry{std::vector<std::filesystem::path>{}};
     FakeClock clock;
-    frmCube window{{options, random, dialogs, sound, registry, clock, TwipsScale{15}}};
+    frmCube window{{options, records, random, dialogs, sound, registry, clock, TwipsScale{15}}};
     // Sees each wait as it comes due, before the game's step.
     std::function<void(PauseKind)> onWait;
     QStringList& messages = dialogs.messages;
@@ -146,6 +157,9 @@ struct Harness {
         }
     }
     QString OptionsFile() const { return dir.filePath(QStringLiteral("GameOpt.dat")); }
+    QString RecordsFile(const QString& name = QStringLiteral("records.txt")) const {
+        return dir.filePath(QStringLiteral("data/") + name);
+    }
 
     // Shows the window with a client area of exactly the designed
     // 6675 x 5880 twips, or another size in pixels.
@@ -248,8 +262,9 @@ private slots:
         QCOMPARE(bar, (QStringList{"Game(&G)", "Option(&O)", "About(&A)"}));
         QStringList game;
         for (QAction* a : w.mnuGame()->actions()) game << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(game, (QStringList{"Start(&S)", "-", "Quit(&Q)"}));
-        for (QAction* a : {w.mnuStart(), w.mnuQuit(), w.mnuOption(), w.mnuAbout()}) QVERIFY(a->shortcut().isEmpty());
+        QCOMPARE(game, (QStringList{"Start(&S)", "Records(&R)", "-", "Quit(&Q)"}));
+        for (QAction* a : {w.mnuStart(), w.mnuRecords(), w.mnuQuit(), w.mnuOption(), w.mnuAbout()})
+            QVERIFY(a->shortcut().isEmpty());
 
         // Labels: hidden, white with a thin border, at their twips places.
         const std::array<QRect, 5> places = {QRect(16, 16, 81, 33), QRect(16, 56, 81, 33), QRect(16, 96, 81, 33),
@@ -510,7 +525,8 @@ private slots:
         h.onWait = [&](PauseKind kind) {
             if (kind != PauseKind::Demonstration) return;
             frmCube& w = h.window;
-            const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuOption()->isEnabled();
+            const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuRecords()->isEnabled() &&
+                                  !w.mnuOption()->isEnabled();
             const bool aboutOn = w.mnuAbout()->isEnabled();
             const QCursor* cursor = QGuiApplication::overrideCursor();
             const bool invisible = cursor && cursor->shape() == Qt::BitmapCursor;
@@ -525,6 +541,7 @@ private slots:
         QCOMPARE(steps, 3);
         QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
         QVERIFY(h.window.mnuGame()->menuAction()->isEnabled());
+        QVERIFY(h.window.mnuRecords()->isEnabled());
         QVERIFY(h.window.mnuOption()->isEnabled());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QVERIFY(!h.window.imgDemoPointa(0)->isVisible());
@@ -607,7 +624,7 @@ private slots:
         // its path runs through a regular file.
         WriteFile(h.dir.filePath(QStringLiteral("plain")), {1});
         OptionsStore blocked((h.dir.path() + QStringLiteral("/plain/folder")).toStdString());
-        frmCube w({blocked, h.random, h.dialogs, h.sound, h.registry, h.clock, TwipsScale{15}});
+        frmCube w({blocked, h.records, h.random, h.dialogs, h.sound, h.registry, h.clock, TwipsScale{15}});
         const QStringList& messages = h.messages;
         h.typed << QStringLiteral("7");
         w.show();
@@ -758,6 +775,63 @@ private slots:
         QVERIFY(GameAgrees(h.window));
     }
 
+    // ---------------------------------------------------------------- records
+
+    void winEntersTheRecordsAndTheMenuEntryListsIt() {
+        Harness h;
+        h.Show();
+        h.Start(2, {{1, 1}});
+        h.window.timGame()->stop();  // the seconds are the ticks given here
+        for (int i = 0; i < 3; ++i) h.window.timGame_Timer();
+        h.Click(3, 2);
+        h.Click(4, 2);
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        const Bytes text = ReadFile(h.RecordsFile());
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size())),
+                 QByteArray("Tessaro records 1\n2 1 3 3 last\n"));
+        QVERIFY(h.messages.isEmpty());
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(2, 1));
+
+        // The real records window, opened by the menu entry and closed by its button.
+        QStringList row;
+        QTimer::singleShot(0, [&] {
+            auto* records = qobject_cast<frmRecords*>(QApplication::activeModalWidget());
+            if (records == nullptr) return;
+            for (int column = 0; column < records->grdRecords->columnCount(); ++column)
+                row << records->grdRecords->item(0, column)->text();
+            records->cmdOK->click();
+        });
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(row, (QStringList{"★", "2×2", "1回", "00時間00分03秒", "3回"}));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void brokenRecordsFileIsToldOnceKeptAsideAndLeavesTheOptionsAlone() {
+        Harness h;
+        QDir(h.dir.path()).mkdir(QStringLiteral("data"));
+        const Bytes broken = {'T', 'e', 's', 's', 'a', 'r', 'o', 0xFF, '\n'};
+        WriteFile(h.RecordsFile(), broken);
+        h.dialogs.realRecords = false;
+        h.Show();
+
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QVERIFY(h.messages[0].contains(QStringLiteral("記録ファイルを読めませんでした")));
+        QVERIFY(h.messages[0].contains(h.RecordsFile()));
+        QCOMPARE(h.dialogs.recordsShown, 1);  // the list still opens, empty
+        QCOMPARE(ReadFile(h.RecordsFile()), broken);
+
+        h.Start(2, {{1, 1}});
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(h.messages.size(), 1);  // not on the win, nor on the next opening
+        QCOMPARE(ReadFile(h.RecordsFile(QStringLiteral("records-bad-1.txt"))), broken);
+        QVERIFY(ReadFile(h.RecordsFile()).size() > broken.size());
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(2, 1));
+    }
+
     void splashShowsTitleVersionAndAuthor() {
         frmSplash splash(TwipsScale{15});
         QCOMPARE(splash.size(), QSize(492, 283));
@@ -838,7 +912,7 @@ private slots:
     void shownShuffleRunsOnTheRealClock() {
         Harness h;
         SystemClock clock;
-        frmCube w({h.options, h.random, h.dialogs, h.sound, h.registry, clock, TwipsScale{15}});
+        frmCube w({h.options, h.records, h.random, h.dialogs, h.sound, h.registry, clock, TwipsScale{15}});
         w.show();
         w.resize(445, 392 + w.menuBar()->sizeHint().height());
         QVERIFY(QTest::qWaitForWindowExposed(&w));

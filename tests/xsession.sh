@@ -41,11 +41,14 @@ xsession_start() {
 }
 
 # xsession_game <build folder>: copies the game into a folder of its own
-# (so that its options file is ours) and sets game_dir.
+# (so that its options file is ours) and sets game_dir. Its records go to a
+# data folder of its own too, never the player's: data_dir.
 xsession_game() {
   game_dir="$xs_work/game"
   mkdir -p "$game_dir"
   cp "$1/tessaro" "$1/Click.wav" "$game_dir/"
+  export XDG_DATA_HOME="$xs_work/data"
+  data_dir="$XDG_DATA_HOME/Tessaro"
 }
 
 # options <N> <moves> [shown]: writes the 10-byte options record; "shown"

@@ -7,6 +7,7 @@
 
 #include "ui/frm_about.h"
 #include "ui/frm_congratulations.h"
+#include "ui/frm_records.h"
 #include "ui/version_text.h"
 
 namespace tessaro {
@@ -30,6 +31,11 @@ void WindowDialogs::ShowCongratulations(QWidget* owner, TwipsScale scale, double
 void WindowDialogs::ShowAbout(Registry& registry, TwipsScale scale) {
     frmAbout about(registry, scale);
     about.exec();
+}
+
+void WindowDialogs::ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) {
+    frmRecords window(table, status, owner);
+    window.exec();
 }
 
 }  // namespace tessaro

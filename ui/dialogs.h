@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "board/twips.h"
+#include "records/records_table.h"
 
 class QWidget;
 
@@ -29,6 +30,8 @@ public:
     // The about window; the registry is where it looks up the
     // system-information tool.
     virtual void ShowAbout(Registry& registry, TwipsScale scale) = 0;
+    // The records window; `status` tells where the records are kept.
+    virtual void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) = 0;
 };
 
 // The real ones.
@@ -39,6 +42,7 @@ public:
     void ShowCongratulations(QWidget* owner, TwipsScale scale, double left, std::int32_t top,
                              std::function<void()> ok) override;
     void ShowAbout(Registry& registry, TwipsScale scale) override;
+    void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) override;
 };
 
 }  // namespace tessaro

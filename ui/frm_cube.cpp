@@ -11,6 +11,7 @@
 #include "options/options_file.h"
 #include "options/options_store.h"
 #include "options/practice_moves.h"
+#include "records/records_store.h"
 #include "resources/resource_paths.h"
 #include "ui/click_sound.h"
 #include "ui/client_area.h"
@@ -62,6 +63,7 @@ frmCube::~frmCube() {
 void frmCube::BuildMenus() {
     mnuGame_ = menuBar()->addMenu(QStringLiteral("Game(&G)"));
     mnuStart_ = mnuGame_->addAction(QStringLiteral("Start(&S)"), this, &frmCube::mnuStart_Click);
+    mnuRecords_ = mnuGame_->addAction(QStringLiteral("Records(&R)"), this, &frmCube::mnuRecords_Click);
     mnuGame_->addSeparator();
     mnuQuit_ = mnuGame_->addAction(QStringLiteral("Quit(&Q)"), this, &frmCube::mnuQuit_Click);
     mnuOption_ = menuBar()->addAction(QStringLiteral("Option(&O)"), this, &frmCube::mnuOption_Click);
@@ -147,6 +149,13 @@ void frmCube::Form_KeyDown(int keyCode, int shift) {
 }
 
 void frmCube::mnuStart_Click() { game_.NewGame(); }
+
+void frmCube::mnuRecords_Click() {
+    services_.records.Table();  // reads the file the first time, so a problem with it is told first
+    TellRecordsMessage();
+    const ModalBox open(*this);
+    services_.dialogs.ShowRecords(this, services_.records.Table(), QString::fromStdString(services_.records.StatusLine()));
+}
 
 void frmCube::mnuQuit_Click() { close(); }
 
@@ -310,9 +319,20 @@ void frmCube::ShowCongratulations(double left, std::int32_t top) {
     services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
 }
 
+void frmCube::RecordWin(const GameResult& result) {
+    services_.records.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks});
+    TellRecordsMessage();
+}
+
+void frmCube::TellRecordsMessage() {
+    const std::string text = services_.records.TakeMessage();
+    if (!text.empty()) ShowMessage(QString::fromStdString(text));
+}
+
 void frmCube::SetGameMenusEnabled(bool enabled) {
     // The entries too, not only the menu: nothing can reach Start or Quit.
-    for (QAction* action : {mnuGame_->menuAction(), mnuStart_, mnuQuit_, mnuOption_}) action->setEnabled(enabled);
+    for (QAction* action : {mnuGame_->menuAction(), mnuStart_, mnuRecords_, mnuQuit_, mnuOption_})
+        action->setEnabled(enabled);
 }
 
 void frmCube::ShowDemoPointer(std::int32_t size) {

@@ -25,6 +25,7 @@ class Clock;
 class Dialogs;
 class OptionsPanel;
 class OptionsStore;
+class RecordsStore;
 class Registry;
 class Sound;
 
@@ -34,6 +35,7 @@ public:
     // Everything the window uses from outside; tests pass their own.
     struct Services {
         OptionsStore& options;
+        RecordsStore& records;  // the best times
         RandomSource& random;  // the shuffle's chance
         Dialogs& dialogs;
         Sound& sound;
@@ -51,6 +53,7 @@ public:
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_KeyDown(int keyCode, int shift);
     void mnuStart_Click();
+    void mnuRecords_Click();
     void mnuQuit_Click();
     void mnuOption_Click();
     void mnuAbout_Click();
@@ -66,6 +69,7 @@ public:
     QTimer* timGame() const { return timGame_; }
     QMenu* mnuGame() const { return mnuGame_; }
     QAction* mnuStart() const { return mnuStart_; }
+    QAction* mnuRecords() const { return mnuRecords_; }
     QAction* mnuQuit() const { return mnuQuit_; }
     QAction* mnuOption() const { return mnuOption_; }
     QAction* mnuAbout() const { return mnuAbout_; }
@@ -90,6 +94,7 @@ public:
     void SetClockEnabled(bool enabled) override;
     void PlayClick() override;
     void ShowCongratulations(double left, std::int32_t top) override;
+    void RecordWin(const GameResult& result) override;
     void SetGameMenusEnabled(bool enabled) override;
     void ShowDemoPointer(std::int32_t size) override;
     void MoveDemoPointer(std::int32_t left, std::int32_t top) override;
@@ -104,6 +109,7 @@ private:
     void BuildControls();
     void PracticeCommand();
     void ShowMessage(const QString& text);
+    void TellRecordsMessage();
     QLabel* Label(Mes label) const { return lblMes_[static_cast<std::size_t>(label)]; }
     // A modal box runs an event loop of its own. A wait that comes due
     // while one is open is held until the last one closes, and the step then
@@ -131,6 +137,7 @@ private:
     QTimer* timGame_ = nullptr;
     QMenu* mnuGame_ = nullptr;
     QAction* mnuStart_ = nullptr;
+    QAction* mnuRecords_ = nullptr;
     QAction* mnuQuit_ = nullptr;
     QAction* mnuOption_ = nullptr;
     QAction* mnuAbout_ = nullptr;

@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QIcon>
 #include <QScreen>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "options/options_store.h"
+#include "records/records_store.h"
 #include "resources/resource_paths.h"
 #include "ui/japanese_font.h"
 #include "session/random_source.h"
@@ -43,6 +45,7 @@ int Main(QApplication& app) {
     ClickSound sound(folder + QLatin1Char('/') + QString::fromLatin1(kClickSoundFileName));
     SystemInfoRegistry registry;
     std::optional<OptionsStore> options;
+    std::optional<RecordsStore> records;
     std::unique_ptr<frmCube> window;
 
     // The splash is painted and stays up for a moment; then the main window
@@ -51,7 +54,10 @@ int Main(QApplication& app) {
     splash.show();
     clock.StartWait(1500, [&] {
         options.emplace(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
-        window = std::make_unique<frmCube>(frmCube::Services{*options, random, dialogs, sound, registry, clock, scale});
+        // The best times go to the player's data folder (~/.local/share/Tessaro).
+        records.emplace(RecordsFolder([](const char* name) { return std::getenv(name); }, app::kTitle));
+        window = std::make_unique<frmCube>(
+            frmCube::Services{*options, *records, random, dialogs, sound, registry, clock, scale});
         window->Form_Load();
         splash.close();
     });

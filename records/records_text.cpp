@@ -1,0 +1,120 @@
+#include "records/records_text.h"
+
+#include <array>
+#include <limits>
+#include <optional>
+#include <vector>
+
+#include "model/cube.h"
+#include "options/difficulty_limit.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr std::string_view kLastMark = "last";
+
+// A whole number of 0 to INT32_MAX written as the writer writes it: digits
+// only, no leading zero.
+std::optional<std::int32_t> ReadNumber(std::string_view field) {
+    if (field.empty() || field.size() > 10 || (field.size() > 1 && field[0] == '0')) return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0;;) {
+        const std::size_t end = text.find(separator, at);
+        parts.push_back(text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+        if (end == std::string_view::npos) return parts;
+        at = end + 1;
+    }
+}
+
+ParsedRecords Failed(RecordsTextError error, int line = 0) { return {{}, error, line}; }
+
+struct Entry {
+    RecordKey key;
+    RecordBest best;
+    bool last = false;
+};
+
+std::optional<Entry> ReadEntry(std::string_view line) {
+    const std::vector<std::string_view> fields = Split(line, ' ');
+    if (fields.size() != 4 && !(fields.size() == 5 && fields[4] == kLastMark)) return std::nullopt;
+    std::array<std::int32_t, 4> n{};
+    for (std::size_t i = 0; i < n.size(); ++i) {
+        const auto value = ReadNumber(fields[i]);
+        if (!value) return std::nullopt;
+        n[i] = *value;
+    }
+    const Entry entry{{n[0], n[1]}, {n[2], n[3]}, fields.size() == 5};
+    // A won game needs a shuffle and at least the one click that won it.
+    if (entry.key.blockN < kMinBlockN || entry.key.blockN > kMaxBlockN || entry.key.difficulty < 1 ||
+        entry.key.difficulty > kMaxDifficulty || entry.best.clicks < 1)
+        return std::nullopt;
+    return entry;
+}
+
+}  // namespace
+
+ParsedRecords ParseRecords(std::string_view text) {
+    if (text.size() > kMaxRecordsTextSize) return Failed(RecordsTextError::TooLarge);
+    std::vector<std::string_view> lines = Split(text, '\n');
+
+    const std::string_view header = lines.front();
+    const std::string prefix = std::string(kRecordsFormatName) + " ";
+    if (!header.starts_with(prefix)) return Failed(RecordsTextError::NotRecords);
+    const auto version = ReadNumber(header.substr(prefix.size()));
+    if (!version || *version < 1) return Failed(RecordsTextError::NotRecords);
+    if (*version > kRecordsFormatVersion) return Failed(RecordsTextError::NewerVersion);
+
+    // After the last newline Split leaves one empty part; anything else there
+    // is a line that never got its newline.
+    if (lines.size() < 2 || !lines.back().empty()) return Failed(RecordsTextError::Unfinished);
+    lines.pop_back();
+
+    ParsedRecords parsed;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const int lineNumber = static_cast<int>(i) + 1;
+        const auto entry = ReadEntry(lines[i]);
+        if (!entry || (entry->last && parsed.table.last)) return Failed(RecordsTextError::BadLine, lineNumber);
+        if (!parsed.table.entries.emplace(entry->key, entry->best).second)
+            return Failed(RecordsTextError::DuplicateEntry, lineNumber);
+        if (entry->last) parsed.table.last = entry->key;
+    }
+    return parsed;
+}
+
+std::string FormatRecords(const RecordsTable& table) {
+    std::string text = std::string(kRecordsFormatName) + " " + std::to_string(kRecordsFormatVersion) + "\n";
+    for (const auto& [key, best] : table.entries) {
+        text += std::to_string(key.blockN) + " " + std::to_string(key.difficulty) + " " + std::to_string(best.seconds) +
+                " " + std::to_string(best.clicks);
+        if (table.last == key) text += " " + std::string(kLastMark);
+        text += "\n";
+    }
+    return text;
+}
+
+std::string RecordsTextErrorReason(const ParsedRecords& parsed) {
+    const std::string line = std::to_string(parsed.line);
+    switch (parsed.error) {
+    case RecordsTextError::None: return {};
+    case RecordsTextError::NotRecords: return "このゲームの記録ファイルの形式ではありません。";
+    case RecordsTextError::NewerVersion: return "新しい版のゲームが書いた記録ファイルです。";
+    case RecordsTextError::Unfinished: return "ファイルが途中で切れています。";
+    case RecordsTextError::BadLine: return line + "行目が記録として読めません。";
+    case RecordsTextError::DuplicateEntry: return line + "行目の記録は、同じブロック数と難易度で二度目です。";
+    case RecordsTextError::TooLarge: return "記録ファイルとしては大きすぎます。";
+    }
+    return {};
+}
+
+}  // namespace tessaro
