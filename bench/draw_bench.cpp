@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/frm_cube.h"
+#include "ui/options_panel.h"
 #include "ui/qt_surface.h"
 #include "ui/registry.h"
 
@@ -76,6 +78,38 @@ void BM_PressToWindowImage(benchmark::State& state) {
     state.counters["blocks"] = 600;
 }
 BENCHMARK(BM_PressToWindowImage)->Unit(benchmark::kMicrosecond);
+
+// Esc during a demonstration of the most shuffle moves the practice command
+// allows, on a 10 x 10 cube: every move still to come, one redraw, and the
+// repainted window. The player sees it end within a frame or two.
+void BM_EscEndsDemonstration(benchmark::State& state) {
+    QTemporaryDir dir;
+    OptionsStore options(dir.path().toStdString());
+    options.Record() = {10, static_cast<std::int32_t>(state.range(0)), 0};
+    (void)options.Save();
+    RecordsStore records(dir.path().toStdString());
+    SeededRandom random(1);
+    WindowDialogs dialogs;
+    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")));
+    SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
+    SystemClock clock;
+    frmCube window({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});
+    window.sstOption()->chkOption(0)->setChecked(false);  // the shuffle at once
+    window.sstOption()->chkOption(1)->setChecked(true);
+    window.show();
+    window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.mnuStart_Click();  // the shuffle, then the demonstration's first step and its wait
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.Form_KeyDown(Qt::Key_Escape, 0);
+        window.clientArea()->repaint();
+    }
+    if (window.game().CurrentPhase() != Game::Phase::Playing) state.SkipWithError("the demonstration did not end");
+}
+BENCHMARK(BM_EscEndsDemonstration)->Arg(9999)->Unit(benchmark::kMillisecond);
 
 // What a wait of the game's clock costs while the event loop is idle: CPU
 // time over wall time.

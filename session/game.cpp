@@ -119,16 +119,28 @@ void Game::DemoOn() {
     else DemoEnd();
 }
 
-bool Game::DemoStep() {
+bool Game::DemoStep(bool point) {
     if (phase_ != Phase::Demonstrating || demoLeft_ < 1) return false;
     const Move reverse = Reverse(history_.Entry(demoLeft_--));
-    for (const auto& button : board_.ButtonObjs)
-        if (Move{button->BuFaceN(), button->BuLineN()} == reverse) {
-            view_.MoveDemoPointer(button->ButtonLeft(), button->ButtonTop());
-            break;
-        }
+    if (point)
+        for (const auto& button : board_.ButtonObjs)
+            if (Move{button->BuFaceN(), button->BuLineN()} == reverse) {
+                view_.MoveDemoPointer(button->ButtonLeft(), button->ButtonTop());
+                break;
+            }
     RunMove(reverse);
     return true;
+}
+
+void Game::FinishDemo() {
+    if (phase_ != Phase::Demonstrating) return;
+    // The step whose wait is cut short has made its move already; the net
+    // shows it with the rest, drawn once.
+    view_.StopWait();
+    while (DemoStep(false)) {
+    }
+    BlockDrawAll();
+    DemoEnd();
 }
 
 void Game::DemoEnd() {

@@ -66,12 +66,16 @@ public:
     void BlockDrawAll();
 
     // ---- the demonstration, step by step ----
-    // Points at the button of the next move back and makes it; false when
-    // no move is left. Finishing the demonstration at once is these steps
-    // without waits, one BlockDrawAll, then DemoEnd.
-    bool DemoStep();
+    // Makes the next move back, first pointing the smiley at its button when
+    // `point`; false when no move is left.
+    bool DemoStep(bool point = true);
     // Gives the window back to the player: menus, pointer, and the game.
     void DemoEnd();
+    // The Esc key during the demonstration: the moves still to come are made
+    // at once, without waits or pointing, so the cube ends as the whole
+    // demonstration would have left it, and then it ends as it always does.
+    // Does nothing outside the demonstration.
+    void FinishDemo();
 
 private:
     void PlaceLabels(const std::array<LabelPlace, 3>& places);

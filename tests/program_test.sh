@@ -78,5 +78,24 @@ sleep 3  # the shuffle's five quarter seconds, and into the demonstration
 running "during the demonstration"
 closed_at_once "during the demonstration"
 
+# Esc during a demonstration of 40 moves (a minute or more) takes the rest
+# back at once: the net shows the solved cube, and the Game menu is back, so
+# Start makes a 2 x 2 practice net.
+options 3 40
+launch
+menu alt+o; sleep 0.3; xdotool key Tab Tab Tab space Escape
+menu alt+g; sleep 0.3; xdotool key s
+sleep 2
+running "during the long demonstration"
+menu Escape
+find_client
+solved_net() { shot "$xs_work/esc.png" && "$probe" check "$xs_work/esc.png" "$client_x" "$client_y" "$client_w" "$client_h" "$1"; }
+wait_for 5 solved_net 3 || fail "Esc did not finish the demonstration at once"
+options 2 0
+menu alt+g; sleep 0.3; xdotool key s
+wait_for 5 solved_net 2 || fail "after Esc, Game > Start did not start a new game"
+closed_at_once "after the demonstration was stopped"
+
 echo "PASS: window after ${shown} ms, maximised; ${#moves[@]} presses drawn as predicted; Quit ended it with status 0;" \
-  "$starts Starts during shown shuffles; closing inside a shuffle and a demonstration ended it at once with status 0"
+  "$starts Starts during shown shuffles; closing inside a shuffle and a demonstration ended it at once with status 0;" \
+  "Esc finished a demonstration at once"

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "recording_surface.h"
@@ -754,6 +755,72 @@ TEST(Demo, UnrecordedEntriesMakeNoMoveAndLeaveThePointer) {
     EXPECT_EQ(s.view.pauses, 5 + 5);
     EXPECT_EQ(s.view.demoPointerMoves.size(), 3u);
     EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, {kFiveMoves[0], kFiveMoves[1]})));
+}
+
+TEST(Demo, EscFinishesAtOnceAsTheWholeDemonstrationWould) {
+    // A press during the second wait makes the cube differ from the shuffle,
+    // so that the cube the finish leaves is not simply the solved one.
+    auto run = [](int escAtWait, bool press) {
+        auto s = std::make_unique<Session>();
+        s->view.checked = {false, true};
+        int waits = 0;
+        s->view.onPause = [&s, &waits, escAtWait, press](PauseKind) {
+            ++waits;
+            if (press && waits == 2) s->PressButton(1, 1);
+            if (waits == escAtWait) s->game.FinishDemo();
+            return true;
+        };
+        s->Start(3, kFiveMoves);
+        s->view.onPause = nullptr;
+        return std::make_pair(std::move(s), waits);
+    };
+    const std::size_t netPrimitives = 54u * 11;
+    for (bool press : {false, true}) {
+        const auto [whole, wholeWaits] = run(0, press);
+        ASSERT_EQ(wholeWaits, 5);
+        for (int escAt = press ? 2 : 1; escAt <= 5; ++escAt) {
+            const auto [s, waits] = run(escAt, press);
+            const std::string what = "Esc at wait " + std::to_string(escAt) + (press ? ", after a press" : "");
+            EXPECT_EQ(waits, escAt) << what << ": no wait after Esc";
+            EXPECT_FALSE(s->view.pending) << what;
+            EXPECT_EQ(s->view.demoPointerMoves.size(), static_cast<std::size_t>(escAt)) << what << ": no pointing";
+            EXPECT_TRUE(SameCells(*s->game.CubeState(), *whole->game.CubeState())) << what;
+            EXPECT_EQ(s->game.CubeState()->CountSolvedFaces() == 6, !press) << what;
+            // The net drawn last is the cube as it ends.
+            ASSERT_GE(s->view.surface.drawn.size(), netPrimitives);
+            EXPECT_TRUE(std::equal(s->view.surface.drawn.end() - netPrimitives, s->view.surface.drawn.end(),
+                                   whole->view.surface.drawn.end() - netPrimitives))
+                << what;
+            // Ended exactly as the whole demonstration ends.
+            EXPECT_EQ(s->game.CurrentPhase(), Game::Phase::Playing) << what;
+            EXPECT_TRUE(s->view.menusEnabled) << what;
+            EXPECT_EQ(s->view.pointer, Pointer::Default) << what;
+            EXPECT_FALSE(s->view.demoPointerVisible) << what;
+            EXPECT_FALSE(s->view.labels[Mes::Notice].visible) << what;
+            EXPECT_FALSE(s->view.clock) << what;
+            EXPECT_FALSE(s->view.labels[Mes::Time].visible) << what;
+            EXPECT_EQ(s->game.ClickCount, 0) << what;
+            EXPECT_TRUE(s->view.congratulations.empty()) << what << ": a demonstration never wins";
+        }
+    }
+}
+
+TEST(Demo, EscOutsideTheDemonstrationDoesNothing) {
+    Session s;
+    s.game.FinishDemo();  // before any game
+    EXPECT_TRUE(s.view.surface.drawn.empty());
+    s.view.checked = {true, false};
+    int waits = 0;
+    s.view.onPause = [&](PauseKind) {
+        if (++waits == 2) s.game.FinishDemo();  // inside a shown shuffle
+        return true;
+    };
+    s.Start(3, kFiveMoves);
+    EXPECT_EQ(waits, 5) << "the shuffle went on";
+    s.game.FinishDemo();  // while playing
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, kFiveMoves)));
+    EXPECT_TRUE(s.view.clock);
+    EXPECT_EQ(s.game.CurrentPhase(), Game::Phase::Playing);
 }
 
 }  // namespace

@@ -759,6 +759,42 @@ private slots:
         QVERIFY(h.window.timGame()->isActive());
     }
 
+    void escEndsTheDemonstrationAtOnceAndRestoresTheWindow() {
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        int waits = 0;
+        h.onWait = [&](PauseKind kind) {
+            if (kind == PauseKind::Demonstration && ++waits == 1)
+                QTest::keyClick(h.window.clientArea(), Qt::Key_Escape);
+        };
+        h.Start(3, kThreeMoves);
+        QCOMPARE(waits, 1);
+        QVERIFY(!h.clock.due);
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
+        // The net shows the solved cube.
+        const Board& board = h.window.game().BoardState();
+        for (int face = 1; face <= 6; ++face) {
+            const clsBlockMake& b = board.Block(face, 2, 2, 3);
+            QCOMPARE(h.window.surface().Image().pixel(h.Middle(b.BlockLeft, b.BlockTop, board.BlockSize)),
+                     Bgr(kFaceColors[static_cast<std::size_t>(face)]));
+        }
+        QVERIFY(h.window.mnuGame()->menuAction()->isEnabled());
+        QVERIFY(h.window.mnuStart()->isEnabled());
+        QVERIFY(h.window.mnuOption()->isEnabled());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(!h.window.imgDemoPointa(0)->isVisible());
+        QVERIFY(!h.window.lblMes(3)->isVisible());
+        QVERIFY(!h.window.timGame()->isActive());
+
+        // Outside the demonstration Esc is nothing: the game goes on.
+        h.window.sstOption()->chkOption(1)->setChecked(false);
+        h.Start(3, kThreeMoves);
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Escape);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+        QVERIFY(h.window.timGame()->isActive());
+    }
+
     void startCannotBeChosenDuringTheDemonstration() {
         Harness h;
         h.Show();

@@ -146,6 +146,7 @@ void frmCube::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
 void frmCube::Form_KeyDown(int keyCode, int shift) {
     if (keyCode == Qt::Key_S && shift == 1) PracticeCommand();
     else if (keyCode == Qt::Key_Z) game_.Undo();
+    else if (keyCode == Qt::Key_Escape) game_.FinishDemo();
 }
 
 void frmCube::mnuStart_Click() { game_.NewGame(); }
