@@ -95,7 +95,8 @@ std::vector<Move> AllMoves() {
 class EveryMove : public ::testing::TestWithParam<Move> {};
 
 TEST_P(EveryMove, IsTheQuarterRotationOfOneSliceOfTheFoldedCube) {
-    const auto [n, kind, line] = GetParam();
+    // Not a structured binding: clang 14 cannot capture one in the lambdas below.
+    const int n = GetParam().n, kind = GetParam().kind, line = GetParam().line;
     Cube cube(n);
     FillDistinct(cube);
 
