@@ -27,8 +27,8 @@ packages=(
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
-  # The validators of the desktop entry and the AppStream file.
-  packages+=(desktop-file-utils appstream)
+  # The validators of the desktop entry, the AppStream file and the manual page.
+  packages+=(desktop-file-utils appstream man-db)
   # The fuzz targets: clang with libFuzzer and its sanitizers, and the
   # symbolizer that names the lines in their reports.
   packages+=(clang libclang-rt-14-dev llvm)
@@ -48,7 +48,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
 fi
 
-[ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja
+# The test command treats every warning as an error; a player's build does not.
+werror=()
+[ "$mode" = run ] || werror=(-DTESSARO_WERROR=ON)
+if [ ! -f build/CMakeCache.txt ] ||
+   { [ "$mode" = test ] && ! grep -qx 'TESSARO_WERROR:BOOL=ON' build/CMakeCache.txt; }; then
+  cmake -S . -B build -G Ninja "${werror[@]}"
+fi
 cmake --build build
 
 if [ "$mode" = run ]; then

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The installed tree, as a package would lay it out under /usr, put into a
-# folder of its own: the command on the PATH leads to the real program with
-# its sound beside it, and the desktop entry, the theme icons and the
-# AppStream file find each other by the names they use.
+# folder of its own: the command of the desktop entry is the program in
+# Debian's folder for games, with no run path, its click sound where the
+# installed program looks for it, a manual page in section 6, and the
+# desktop entry, the theme icons and the AppStream file find each other by
+# the names they use.
 #
 # Usage: install_tree_test.sh <build folder> <packaging folder>
 set -euo pipefail
@@ -19,16 +21,17 @@ desktop=$usr/share/applications/tessaro.desktop
 [ -f "$desktop" ] || fail "no desktop entry in share/applications"
 field() { sed -n "s/^$1=//p" "$desktop" | head -n1; }
 
-# The command: a link on the PATH, through to the executable, which has
-# Click.wav in its own folder (the folder the program resolves for itself).
+# The command: the program itself in games/, which the system's libraries
+# alone satisfy (no run path into the prefix, where nothing of ours lies).
 command=$(field Exec | awk '{ print $1 }')
-link=$usr/bin/$command
-[ -L "$link" ] || fail "bin/$command is not a symbolic link"
-case $(readlink "$link") in /*) fail "bin/$command points to an absolute path";; esac
-program=$(readlink -f "$link")
-[ -x "$program" ] && [ ! -L "$program" ] || fail "bin/$command does not lead to an executable"
-[ "$(dirname "$program")" != "$usr/bin" ] || fail "the executable lies in bin itself"
-cmp -s "$(dirname "$program")/Click.wav" "$here/../resources/Click.wav" || fail "Click.wav is not beside the executable"
+program=$usr/games/$command
+[ -f "$program" ] && [ ! -L "$program" ] && [ -x "$program" ] || fail "games/$command is not an executable"
+[ ! -e "$usr/bin/$command" ] || fail "bin/$command is installed too"
+! readelf -d "$program" | grep -E 'RPATH|RUNPATH' || fail "the installed program has a run path"
+cmp -s "$usr/share/games/tessaro/Click.wav" "$here/../resources/Click.wav" ||
+  fail "Click.wav is not in share/games/tessaro"
+[ -z "$(find "$usr/games" -mindepth 1 ! -name "$command")" ] || fail "games/ holds more than the program"
+grep -q '^\.TH TESSARO 6 ' "$usr/share/man/man6/$command.6" || fail "no manual page $command.6 in section 6"
 
 # Every size the generator draws, each of its own size, under the entry's name.
 icon=$(field Icon)
@@ -48,4 +51,4 @@ grep -q "<launchable type=\"desktop-id\">tessaro.desktop</launchable>" "$metainf
 grep -q "<binary>$command</binary>" "$metainfo" || fail "the AppStream file does not name the command"
 ! grep -q '@' "$metainfo" || fail "the AppStream file has unfilled @...@ fields"
 
-echo "PASS: bin/$command -> ${program#"$root"}, Click.wav beside it; $sizes icon sizes; $(basename "$metainfo")"
+echo "PASS: ${program#"$root"}, no run path; share/games/tessaro/Click.wav; man6/$command.6; $sizes icon sizes; $(basename "$metainfo")"

@@ -61,25 +61,32 @@ OptionsFolderSystem Scripted(const Answers& a, Asked& asked) {
 TEST(OptionsFolder, ChoosesByWhatCanBeWritten) {
     struct Case {
         const char* what;
+        bool installed;
         Answers answers;
         fs::path expected;
         std::vector<fs::path> made;
     };
     const std::vector<Case> cases = {
-        {"build folder, no file yet", {true, false, false, kUser, true}, kProgram, {}},
-        {"portable copy with its file", {true, true, true, kUser, true}, kProgram, {}},
-        {"a writable folder, even with no per-user folder", {true, false, false, "", false}, kProgram, {}},
-        {"read-only file in a writable folder", {true, true, false, kUser, true}, kUser, {kUser}},
-        {"installed: system folder, no file", {false, false, false, kUser, true}, kUser, {kUser}},
-        {"installed: a writable file does not make the folder writable", {false, true, true, kUser, true}, kUser,
+        {"build folder, no file yet", false, {true, false, false, kUser, true}, kProgram, {}},
+        {"portable copy with its file", false, {true, true, true, kUser, true}, kProgram, {}},
+        {"a writable folder, even with no per-user folder", false, {true, false, false, "", false}, kProgram, {}},
+        {"read-only file in a writable folder", false, {true, true, false, kUser, true}, kUser, {kUser}},
+        {"system folder, no file", false, {false, false, false, kUser, true}, kUser, {kUser}},
+        {"a writable file does not make the folder writable", false, {false, true, true, kUser, true}, kUser,
          {kUser}},
-        {"per-user folder cannot be made: back to the program's", {false, false, false, kUser, false}, kProgram,
-         {kUser}},
-        {"no per-user folder at all: back to the program's", {false, false, false, "", true}, kProgram, {}},
+        {"per-user folder cannot be made: back to the program's", false, {false, false, false, kUser, false},
+         kProgram, {kUser}},
+        {"no per-user folder at all: back to the program's", false, {false, false, false, "", true}, kProgram, {}},
+        // Installed: never beside the program, also when it could be written there (root).
+        {"installed, folder writable", true, {true, false, false, kUser, true}, kUser, {kUser}},
+        {"installed, a writable file left beside", true, {true, true, true, kUser, true}, kUser, {kUser}},
+        {"installed, system folder", true, {false, false, false, kUser, true}, kUser, {kUser}},
+        {"installed, per-user folder cannot be made: the save reports it there", true,
+         {true, false, false, kUser, false}, kUser, {kUser}},
     };
     for (const Case& c : cases) {
         Asked asked;
-        EXPECT_EQ(OptionsFolder(kProgram, Scripted(c.answers, asked)), c.expected) << c.what;
+        EXPECT_EQ(OptionsFolder(kProgram, c.installed, Scripted(c.answers, asked)), c.expected) << c.what;
         EXPECT_EQ(asked.made, c.made) << c.what;
     }
 }
@@ -92,15 +99,17 @@ TEST(OptionsFolder, RealModesDecideAndThePerUserFolderIsCreated) {
         const char* what;
         fs::perms programMode;
         File file;
+        bool installed;
         bool expectUser;
     };
     const std::vector<Case> cases = {
-        {"writable folder", fs::perms::all, File::None, false},
-        {"writable folder and file", fs::perms::all, File::Writable, false},
-        {"read-only file", fs::perms::all, File::ReadOnly, true},
+        {"writable folder", fs::perms::all, File::None, false, false},
+        {"writable folder and file", fs::perms::all, File::Writable, false, false},
+        {"read-only file", fs::perms::all, File::ReadOnly, false, true},
         {"read-only folder", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                                  fs::perms::others_exec,
-         File::None, true},
+         File::None, false, true},
+        {"installed in a writable folder", fs::perms::all, File::Writable, true, true},
     };
     for (const Case& c : cases) {
         TempFolder root;
@@ -120,11 +129,43 @@ TEST(OptionsFolder, RealModesDecideAndThePerUserFolderIsCreated) {
         {
             AsUnprivileged drop;
             ASSERT_TRUE(drop.ok());
-            chosen = OptionsFolder(program, system);
+            chosen = OptionsFolder(program, c.installed, system);
         }
         EXPECT_EQ(chosen, c.expectUser ? user : program) << c.what;
         EXPECT_EQ(fs::is_directory(user), c.expectUser) << c.what;
     }
+}
+
+// The program knows it is installed when it runs from its install folder,
+// by whatever path it was reached.
+TEST(OptionsFolder, InstalledOnlyInTheInstallFolder) {
+    TempFolder root;
+    const fs::path games = root.path() / "usr" / "games";
+    fs::create_directories(games);
+    fs::create_directory(root.path() / "copy");
+    fs::create_directory_symlink(root.path() / "usr", root.path() / "link");
+    const InstallFolders install{games, root.path() / "usr" / "share" / "games" / "tessaro"};
+    struct Case {
+        fs::path programFolder;
+        InstallFolders install;
+        bool expected;
+    };
+    const std::vector<Case> cases = {
+        {games, install, true},
+        {games / ".", install, true},
+        {root.path() / "link" / "games", install, true},
+        {root.path() / "usr" / ".." / "usr" / "games", install, true},
+        {root.path() / "copy", install, false},
+        {root.path() / "usr", install, false},
+        {games, {root.path() / "missing", install.data}, false},
+        {root.path() / "missing", {root.path() / "missing", install.data}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsInstalled(c.programFolder, c.install), c.expected) << c.programFolder << " " << c.install.program;
+
+    // The build names absolute install folders.
+    EXPECT_TRUE(BuiltInstallFolders().program.is_absolute());
+    EXPECT_TRUE(BuiltInstallFolders().data.is_absolute());
 }
 
 }  // namespace

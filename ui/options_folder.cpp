@@ -9,8 +9,16 @@
 #include <system_error>
 
 #include "options/options_file.h"
+#include "ui/app_info.h"
 
 namespace tessaro {
+
+InstallFolders BuiltInstallFolders() { return {app::kInstalledProgramFolder, app::kInstalledDataFolder}; }
+
+bool IsInstalled(const std::filesystem::path& programFolder, const InstallFolders& install) {
+    std::error_code error;
+    return std::filesystem::equivalent(programFolder, install.program, error) && !error;
+}
 
 OptionsFolderSystem RealOptionsFolderSystem() {
     OptionsFolderSystem system;
@@ -32,12 +40,16 @@ OptionsFolderSystem RealOptionsFolderSystem() {
     return system;
 }
 
-std::filesystem::path OptionsFolder(const std::filesystem::path& programFolder, const OptionsFolderSystem& system) {
+std::filesystem::path OptionsFolder(const std::filesystem::path& programFolder, bool installed,
+                                    const OptionsFolderSystem& system) {
     const std::filesystem::path file = programFolder / kOptionsFileName;
-    if (system.canWrite(programFolder) && (!system.exists(file) || system.canWrite(file))) return programFolder;
+    if (!installed && system.canWrite(programFolder) && (!system.exists(file) || system.canWrite(file)))
+        return programFolder;
 
+    // Qt always names a per-user folder on Unix (from $HOME, or / without it).
     const std::filesystem::path user = system.userConfigFolder();
-    if (user.empty() || !system.makeFolder(user)) return programFolder;
+    if (user.empty()) return programFolder;
+    if (!system.makeFolder(user) && !installed) return programFolder;
     return user;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// Which folder holds "GameOpt.dat". Beside the program whenever a save can
-// be written there (a build folder, a copy carried on a stick); an installed
-// program lies in a system folder that players cannot write, and then every
-// save would fail, so its options go to the player's own configuration
-// folder instead. The sound keeps coming from the program's folder.
+// Which folder holds "GameOpt.dat". An installed game keeps it in the
+// player's own configuration folder: its program lies in a system folder
+// that no player may write and no package owns a file in, also when root
+// plays. A game run from anywhere else (a build folder, a copy carried on a
+// stick) keeps it beside the program whenever a save can be written there,
+// and otherwise also in the player's folder.
 
 #include <filesystem>
 #include <functional>
@@ -20,14 +21,28 @@ struct OptionsFolderSystem {
     std::function<bool(const std::filesystem::path&)> makeFolder;
 };
 
+// Where `cmake --install` puts the program and "Click.wav", fixed when the
+// game is built (a Debian package: /usr/games, /usr/share/games/tessaro).
+struct InstallFolders {
+    std::filesystem::path program;
+    std::filesystem::path data;
+};
+InstallFolders BuiltInstallFolders();
+
+// Whether the program runs from its install folder, reached by any path
+// (links resolved). A missing install folder means no.
+bool IsInstalled(const std::filesystem::path& programFolder, const InstallFolders& install);
+
 // The real answers: write access as the running user, Qt's per-user
 // application configuration folder (named after the application), mkpath.
 OptionsFolderSystem RealOptionsFolderSystem();
 
-// The program's folder when it can be written, and so can the options file
-// if it is there already. Otherwise the per-user folder, created when
-// missing; should that fail too, the program's folder after all, where the
-// save then reports its own error.
-std::filesystem::path OptionsFolder(const std::filesystem::path& programFolder, const OptionsFolderSystem& system);
+// Installed: the per-user folder, created when missing; should that fail,
+// the save reports its own error there. Otherwise the program's folder when
+// it can be written, and so can the options file if it is there already;
+// else the per-user folder, created when missing; should that fail too, the
+// program's folder after all, where the save then reports its own error.
+std::filesystem::path OptionsFolder(const std::filesystem::path& programFolder, bool installed,
+                                    const OptionsFolderSystem& system);
 
 }  // namespace tessaro

@@ -1,9 +1,11 @@
 #include "ui/startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
 #include <QScreen>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -21,8 +23,51 @@
 #include "ui/frm_splash.h"
 #include "ui/options_folder.h"
 #include "ui/registry.h"
+#include "ui/version_text.h"
 
 namespace tessaro {
+
+namespace {
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(app::kDescription));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("この使い方を表示して終わります。"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("バージョンを表示して終わります。"));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    const bool parsed = parser.parse(arguments);
+    const QString program = arguments.isEmpty() ? QStringLiteral("tessaro") : arguments.first();
+    if (!parsed || !parser.positionalArguments().isEmpty()) {
+        QString text;
+        for (const QString& name : parser.unknownOptionNames())
+            text += QStringLiteral("%1: 不明なオプションです: %2%3\n")
+                        .arg(program, name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
+        if (!parsed && parser.unknownOptionNames().isEmpty())
+            text += QStringLiteral("%1: コマンドラインを読めません: %2\n").arg(program, parser.errorText());
+        for (const QString& argument : parser.positionalArguments())
+            text += QStringLiteral("%1: このゲームは引数を取りません: %2\n").arg(program, argument);
+        text += QStringLiteral("使い方は「%1 --help」で表示します。\n").arg(program);
+        Print(stderr, text);
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        Print(stdout, parser.helpText() + QStringLiteral("\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n"));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        Print(stdout, QStringLiteral("%1 %2\n").arg(AppTitle(), QString::fromUtf8(app::kVersion)));
+        return 0;
+    }
+    return std::nullopt;
+}
 
 int Main(QApplication& app) {
     // Names the player's own configuration folder (~/.config/Tessaro), where
@@ -30,10 +75,14 @@ int Main(QApplication& app) {
     QCoreApplication::setApplicationName(QString::fromUtf8(app::kTitle));
 
     // The click sound lies beside the program, and so do the options unless
-    // that folder cannot be written. Should the folder not be enterable,
-    // nothing is lost: both files are opened by full path.
+    // that folder cannot be written; an installed game has both in folders of
+    // their own. Should the folder not be enterable, nothing is lost: both
+    // files are opened by full path.
     const QString folder = QCoreApplication::applicationDirPath();
     QDir::setCurrent(folder);
+    const std::filesystem::path programFolder = folder.toStdString();
+    const InstallFolders install = BuiltInstallFolders();
+    const bool installed = IsInstalled(programFolder, install);
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
     QApplication::setFont(DefaultWithJapaneseGothic(QApplication::font()));
 
@@ -42,7 +91,9 @@ int Main(QApplication& app) {
     SystemClock clock;
     SeededRandom random;
     WindowDialogs dialogs;
-    ClickSound sound(folder + QLatin1Char('/') + QString::fromLatin1(kClickSoundFileName));
+    // An installed game finds its sound in the games' data folder.
+    const std::filesystem::path soundFolder = installed ? install.data : programFolder;
+    ClickSound sound(QString::fromStdString((soundFolder / kClickSoundFileName).string()));
     SystemInfoRegistry registry;
     std::optional<OptionsStore> options;
     std::optional<RecordsStore> records;
@@ -53,7 +104,7 @@ int Main(QApplication& app) {
     frmSplash splash(scale);
     splash.show();
     clock.StartWait(1500, [&] {
-        options.emplace(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
+        options.emplace(OptionsFolder(programFolder, installed, RealOptionsFolderSystem()));
         // The best times go to the player's data folder (~/.local/share/Tessaro).
         records.emplace(RecordsFolder([](const char* name) { return std::getenv(name); }, app::kTitle));
         window = std::make_unique<frmCube>(
