@@ -2,21 +2,29 @@
 // under an X server: the pixel middles of the move buttons, and a check of a
 // screenshot's block colours against the cube the model predicts.
 //
-//   net_probe buttons <client width px> <client height px> <N>
-//       prints "kind line x y" for every button, client pixels
+//   net_probe buttons <client width px> <client height px> <N> [ratio]
+//       prints "kind line x y" for every button, client pixels; with a
+//       device pixel ratio, sizes and places are device pixels
 //   net_probe check <shot.png> <client x> <client y> <client width> <client height> <N> [kind:line ...]
 //       compares every block of the screenshot with the solved cube after
 //       those moves; prints the mismatches and fails if there are any
+//   net_probe ground <shot.png> <client x> <client y> <client width> <client height>
+//       checks that every pixel of the client area is the empty grey
+//   net_probe compare <shot.png> <client x> <client y> <client width> <client height> <ratio> <N> [kind:line ...]
+//       compares every device pixel of the client area with the net drawn
+//       by the game's own surface at that ratio (sizes in device pixels)
 
 #include <QColor>
 #include <QImage>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "board/board.h"
 #include "board/twips.h"
 #include "model/cube.h"
+#include "ui/qt_surface.h"
 
 namespace {
 
@@ -30,22 +38,60 @@ struct NullSurface final : Surface {
     void Line(float, float, float, float, std::int32_t) override {}
 };
 
-Board LayOut(const Cube& cube, int width, int height, TwipsScale scale) {
+// The net as a new game draws it and a last redraw leaves it: blocks, the
+// buttons over them, the blocks once more.
+Board LayOut(const Cube& cube, int width, int height, TwipsScale scale, Surface& surface) {
     Board board;
-    NullSurface surface;
     const auto w = static_cast<float>(scale.ToTwips(width));
     const auto h = static_cast<float>(scale.ToTwips(height));
+    surface.Cls();
     BlockSizeCalc(board, cube.BlockN(), w, h);
     board.ResetBlocks(cube.BlockN());
     BlockDrawAll(board, cube, surface, w);
     ButtonMakeAll(board, cube.BlockN(), surface);
+    BlockDrawAll(board, cube, surface, w);
     return board;
+}
+
+Board LayOut(const Cube& cube, int width, int height, TwipsScale scale) {
+    NullSurface surface;
+    return LayOut(cube, width, height, scale, surface);
+}
+
+const QRgb kGround = qRgb(224, 224, 224);
+
+bool ApplyMoves(Cube& cube, int first, int argc, char** argv) {
+    for (int i = first; i < argc; ++i) {
+        int kind = 0, line = 0;
+        if (std::sscanf(argv[i], "%d:%d", &kind, &line) != 2) return false;
+        cube.ApplyMove(kind, line);
+    }
+    return true;
+}
+
+// The client area's device pixels that differ from the expected image, whose
+// pixel (0, 0) lies at (x0, y0) of the shot; past the image, the ground.
+long Differences(const QImage& shot, int x0, int y0, int width, int height, const QImage& expected, bool print) {
+    long wrong = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb want = expected.valid(x, y) ? expected.pixel(x, y) : kGround;
+            const QRgb got = shot.pixel(x0 + x, y0 + y) & 0xFFFFFF;
+            if (got == (want & 0xFFFFFF)) continue;
+            if (print && ++wrong <= 10)
+                std::printf("device pixel %d,%d of the client area: %s, expected %s\n", x, y,
+                            qPrintable(QColor(got).name()), qPrintable(QColor(want).name()));
+            else if (!print) ++wrong;
+        }
+    return wrong;
 }
 
 int Middle(TwipsScale scale, std::int32_t at, std::int32_t side) { return scale.ToPixels(at + side / 2.0); }
 
 int Usage() {
-    std::fprintf(stderr, "usage: net_probe buttons W H N | net_probe check shot.png X Y W H N [kind:line ...]\n");
+    std::fprintf(stderr,
+                 "usage: net_probe buttons W H N [ratio] | net_probe check shot.png X Y W H N [kind:line ...]\n"
+                 "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n");
     return 2;
 }
 
@@ -53,24 +99,73 @@ int Usage() {
 
 int main(int argc, char** argv) {
     const TwipsScale scale{15};
-    if (argc == 5 && std::string(argv[1]) == "buttons") {
+    if ((argc == 5 || argc == 6) && std::string(argv[1]) == "buttons") {
         const Cube cube(std::atoi(argv[4]));
-        const Board board = LayOut(cube, std::atoi(argv[2]), std::atoi(argv[3]), scale);
+        const double ratio = argc == 6 ? std::atof(argv[5]) : 1.0;
+        if (ratio <= 0) return Usage();
+        // The client area's size in logical pixels, as the game sees it.
+        const int width = static_cast<int>(std::lround(std::atoi(argv[2]) / ratio));
+        const int height = static_cast<int>(std::lround(std::atoi(argv[3]) / ratio));
+        const Board board = LayOut(cube, width, height, scale);
+        const TwipsScale device{scale.twipsPerPixel / ratio};
         for (const auto& b : board.ButtonObjs)
-            std::printf("%d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(scale, b->ButtonLeft(), board.HalfBlock),
-                        Middle(scale, b->ButtonTop(), board.HalfBlock));
+            std::printf("%d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(device, b->ButtonLeft(), board.HalfBlock),
+                        Middle(device, b->ButtonTop(), board.HalfBlock));
         return 0;
+    }
+    if (argc == 7 && std::string(argv[1]) == "ground") {
+        const QImage shot(QString::fromLocal8Bit(argv[2]));
+        if (shot.isNull()) return Usage();
+        const QImage none;
+        const long wrong = Differences(shot, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                                       std::atoi(argv[6]), none, true);
+        std::printf("%ld pixels of the client area are not the grey ground\n", wrong);
+        return wrong == 0 ? 0 : 1;
+    }
+    if (argc >= 9 && std::string(argv[1]) == "compare") {
+        const QImage shot(QString::fromLocal8Bit(argv[2]));
+        const double ratio = std::atof(argv[7]);
+        Cube cube(std::atoi(argv[8]));
+        if (shot.isNull() || ratio <= 0 || !ApplyMoves(cube, 9, argc, argv)) return Usage();
+        const int x0 = std::atoi(argv[3]), y0 = std::atoi(argv[4]);
+        const int width = std::atoi(argv[5]), height = std::atoi(argv[6]);
+        // The logical size the game laid the net out for is the device size
+        // over the ratio, give or take the pixel that Qt rounds; the first
+        // device row may be ground that Qt rounds onto the area. Whichever
+        // of these the game had, the shot matches it exactly.
+        const QSize nearest(static_cast<int>(std::lround(width / ratio)), static_cast<int>(std::lround(height / ratio)));
+        auto draw = [&](QSize logical) {
+            QtSurface surface(scale, QColor(kGround));
+            surface.Resize(logical, ratio);
+            LayOut(cube, logical.width(), logical.height(), scale, surface);
+            return surface.Image();
+        };
+        long best = -1;
+        for (int dw : {0, -1, 1})
+            for (int dh : {0, -1, 1}) {
+                const QSize logical = nearest + QSize(dw, dh);
+                const QImage expected = draw(logical);
+                for (int dy : {0, 1}) {
+                    const long wrong = Differences(shot, x0, y0 + dy, width, height - dy, expected, false);
+                    if (best < 0 || wrong < best) best = wrong;
+                    if (wrong == 0) {
+                        std::printf("every device pixel as drawn for %dx%d logical pixels\n", logical.width(),
+                                    logical.height());
+                        return 0;
+                    }
+                }
+            }
+        // Show where the nearest fit differs.
+        Differences(shot, x0, y0, width, height, draw(nearest), true);
+        std::printf("no layout matches: at best %ld device pixels differ\n", best);
+        return 1;
     }
     if (argc >= 8 && std::string(argv[1]) == "check") {
         const QImage shot(QString::fromLocal8Bit(argv[2]));
         if (shot.isNull()) return Usage();
         const int x0 = std::atoi(argv[3]), y0 = std::atoi(argv[4]);
         Cube cube(std::atoi(argv[7]));
-        for (int i = 8; i < argc; ++i) {
-            int kind = 0, line = 0;
-            if (std::sscanf(argv[i], "%d:%d", &kind, &line) != 2) return Usage();
-            cube.ApplyMove(kind, line);
-        }
+        if (!ApplyMoves(cube, 8, argc, argv)) return Usage();
         const Board board = LayOut(cube, std::atoi(argv[5]), std::atoi(argv[6]), scale);
         const int n = cube.BlockN();
         int wrong = 0;

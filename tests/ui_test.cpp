@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -664,6 +665,48 @@ private slots:
                 QCOMPARE(QColor(grown.pixel(QPoint(20, 20) * dpr)), QColor(255, 0, 0));
             }
             QCOMPARE(QColor(image.pixel(QPoint(20, 20) * dpr)), QColor(255, 0, 0));
+        }
+    }
+
+    void clientAreaPaintsEveryDevicePixelAtEveryScale() {
+        // The area painted into a window's image below a menu bar of a few
+        // heights, so that its top edge falls on, between and half-way
+        // between device rows: every device pixel of the area shows the
+        // backing image (or the ground past its last pixel), with no row
+        // left as it was and no blending.
+        const QRgb ground = QColor(224, 224, 224).rgb();
+        for (qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0, 2.25, 2.5, 3.0}) {
+            QtSurface surface(TwipsScale{15}, QColor(224, 224, 224));
+            ClientArea area(nullptr, surface, QColor(224, 224, 224));
+            area.resize(445, 392);
+            surface.Resize(area.size(), dpr);
+            Cube cube(3);
+            Board board;
+            BlockSizeCalc(board, 3, 6675, 5880);
+            board.ResetBlocks(3);
+            BlockDrawAll(board, cube, surface, 6675);
+            ButtonMakeAll(board, 3, surface);
+            const QImage& drawn = surface.Image();
+            for (int menu : {17, 19, 22, 34}) {
+                const int top = qRound(menu * dpr);  // the area's first device row
+                QImage window(qCeil(445 * dpr), qCeil((392 + menu) * dpr), QImage::Format_RGB32);
+                window.fill(Qt::black);
+                window.setDevicePixelRatio(dpr);
+                QPainter painter(&window);
+                area.render(&painter, QPoint(0, menu));
+                painter.end();
+                const int bottom = qRound((392 + menu) * dpr);  // past the area's last device row
+                const int right = qRound(445 * dpr);
+                for (int y = top; y < bottom; ++y)
+                    for (int x = 0; x < right; ++x) {
+                        const QPoint at(x, y - top);
+                        const QRgb want = drawn.rect().contains(at) ? drawn.pixel(at) : ground;
+                        if (window.pixel(x, y) != want)
+                            QFAIL(qPrintable(QStringLiteral("ratio %1, menu %2: device pixel %3,%4 is %5, not %6")
+                                                 .arg(dpr).arg(menu).arg(x).arg(y)
+                                                 .arg(QColor(window.pixel(x, y)).name(), QColor(want).name())));
+                    }
+            }
         }
     }
 

@@ -21,6 +21,7 @@
 #include "ui/pause.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
+#include "ui/window_ground.h"
 
 namespace tessaro {
 
@@ -86,11 +87,9 @@ void frmCube::BuildMenus() {
 }
 
 void frmCube::BuildControls() {
-    client_ = new ClientArea(this, surface_);
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    client_->setPalette(palette);
-    client_->setAutoFillBackground(true);
+    // The grey ground is the area's own: the controls on it (the options
+    // panel) keep the colours of the desktop's palette.
+    client_ = new ClientArea(this, surface_, kBackground);
     setCentralWidget(client_);
     surface_.SetChanged([this](const QRect& area) { client_->update(area); });
     client_->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
@@ -146,7 +145,10 @@ void frmCube::BuildControls() {
 
 // ---------------------------------------------------------------- handlers
 
-void frmCube::Form_Load() { showMaximized(); }
+void frmCube::Form_Load() {
+    SetWindowGround(*this, kBackground);
+    showMaximized();
+}
 
 void frmCube::Form_Resize() {
     surface_.Resize(client_->size(), client_->devicePixelRatioF());
