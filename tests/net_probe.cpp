@@ -17,6 +17,7 @@
 #include <QColor>
 #include <QImage>
 #include <cstdio>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -38,9 +39,9 @@ struct NullSurface final : Surface {
     void Line(float, float, float, float, std::int32_t) override {}
 };
 
-// The net as a new game draws it and a last redraw leaves it: blocks, the
-// buttons over them, the blocks once more.
-Board LayOut(const Cube& cube, int width, int height, TwipsScale scale, Surface& surface) {
+// The net as a new game draws it: blocks, then the buttons over them; after
+// any move (`redrawn`) the blocks once more over the buttons' edges.
+Board LayOut(const Cube& cube, int width, int height, TwipsScale scale, Surface& surface, bool redrawn = false) {
     Board board;
     const auto w = static_cast<float>(scale.ToTwips(width));
     const auto h = static_cast<float>(scale.ToTwips(height));
@@ -49,7 +50,7 @@ Board LayOut(const Cube& cube, int width, int height, TwipsScale scale, Surface&
     board.ResetBlocks(cube.BlockN());
     BlockDrawAll(board, cube, surface, w);
     ButtonMakeAll(board, cube.BlockN(), surface);
-    BlockDrawAll(board, cube, surface, w);
+    if (redrawn) BlockDrawAll(board, cube, surface, w);
     return board;
 }
 
@@ -69,20 +70,25 @@ bool ApplyMoves(Cube& cube, int first, int argc, char** argv) {
     return true;
 }
 
-// The client area's device pixels that differ from the expected image, whose
+// Device pixels of the client area that differ from the expected image, whose
 // pixel (0, 0) lies at (x0, y0) of the shot; past the image, the ground.
-long Differences(const QImage& shot, int x0, int y0, int width, int height, const QImage& expected, bool print) {
+// Left of face 6 and above face 3 stand the status labels, not the net:
+// `labels` (device pixels) is left out. Stops counting at `enough`.
+long Differences(const QImage& shot, QPoint origin, QSize size, const QImage& expected, QRect labels, long enough,
+                 bool print) {
     long wrong = 0;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const QRgb want = expected.valid(x, y) ? expected.pixel(x, y) : kGround;
-            const QRgb got = shot.pixel(x0 + x, y0 + y) & 0xFFFFFF;
-            if (got == (want & 0xFFFFFF)) continue;
-            if (print && ++wrong <= 10)
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* got = reinterpret_cast<const QRgb*>(shot.constScanLine(origin.y() + y)) + origin.x();
+        const auto* want = y < expected.height() ? reinterpret_cast<const QRgb*>(expected.constScanLine(y)) : nullptr;
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb w = (want != nullptr && x < expected.width() ? want[x] : kGround) & 0xFFFFFF;
+            if ((got[x] & 0xFFFFFF) == w || labels.contains(x, y)) continue;
+            if (print && wrong < 10)
                 std::printf("device pixel %d,%d of the client area: %s, expected %s\n", x, y,
-                            qPrintable(QColor(got).name()), qPrintable(QColor(want).name()));
-            else if (!print) ++wrong;
+                            qPrintable(QColor(got[x]).name()), qPrintable(QColor(w).name()));
+            if (++wrong >= enough) return wrong;
         }
+    }
     return wrong;
 }
 
@@ -116,9 +122,9 @@ int main(int argc, char** argv) {
     if (argc == 7 && std::string(argv[1]) == "ground") {
         const QImage shot(QString::fromLocal8Bit(argv[2]));
         if (shot.isNull()) return Usage();
-        const QImage none;
-        const long wrong = Differences(shot, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
-                                       std::atoi(argv[6]), none, true);
+        const QImage shot32 = shot.convertToFormat(QImage::Format_RGB32);
+        const long wrong = Differences(shot32, QPoint(std::atoi(argv[3]), std::atoi(argv[4])),
+                                       QSize(std::atoi(argv[5]), std::atoi(argv[6])), QImage(), QRect(), LONG_MAX, true);
         std::printf("%ld pixels of the client area are not the grey ground\n", wrong);
         return wrong == 0 ? 0 : 1;
     }
@@ -133,20 +139,30 @@ int main(int argc, char** argv) {
         // over the ratio, give or take the pixel that Qt rounds; the first
         // device row may be ground that Qt rounds onto the area. Whichever
         // of these the game had, the shot matches it exactly.
+        const QImage shot32 = shot.convertToFormat(QImage::Format_RGB32);
         const QSize nearest(static_cast<int>(std::lround(width / ratio)), static_cast<int>(std::lround(height / ratio)));
+        struct Drawn {
+            QImage image;
+            QRect labels;
+        };
         auto draw = [&](QSize logical) {
             QtSurface surface(scale, QColor(kGround));
             surface.Resize(logical, ratio);
-            LayOut(cube, logical.width(), logical.height(), scale, surface);
-            return surface.Image();
+            const Board board = LayOut(cube, logical.width(), logical.height(), scale, surface, argc > 9);
+            const int n = cube.BlockN();
+            const int margin = 24;  // twips: the bevel lines reach past a block
+            const QPoint corner(scale.ToDevicePixels(board.Block(6, 1, 1, n).BlockLeft - margin, ratio),
+                                scale.ToDevicePixels(board.Block(3, 1, 1, n).BlockTop - margin, ratio));
+            return Drawn{surface.Image().convertToFormat(QImage::Format_RGB32), QRect(QPoint(0, 0), corner)};
         };
         long best = -1;
         for (int dw : {0, -1, 1})
             for (int dh : {0, -1, 1}) {
                 const QSize logical = nearest + QSize(dw, dh);
-                const QImage expected = draw(logical);
+                const Drawn expected = draw(logical);
                 for (int dy : {0, 1}) {
-                    const long wrong = Differences(shot, x0, y0 + dy, width, height - dy, expected, false);
+                    const long wrong = Differences(shot32, QPoint(x0, y0 + dy), QSize(width, height - dy),
+                                                   expected.image, expected.labels, best < 0 ? LONG_MAX : best, false);
                     if (best < 0 || wrong < best) best = wrong;
                     if (wrong == 0) {
                         std::printf("every device pixel as drawn for %dx%d logical pixels\n", logical.width(),
@@ -156,7 +172,8 @@ int main(int argc, char** argv) {
                 }
             }
         // Show where the nearest fit differs.
-        Differences(shot, x0, y0, width, height, draw(nearest), true);
+        const Drawn expected = draw(nearest);
+        Differences(shot32, QPoint(x0, y0), QSize(width, height), expected.image, expected.labels, LONG_MAX, true);
         std::printf("no layout matches: at best %ld device pixels differ\n", best);
         return 1;
     }
