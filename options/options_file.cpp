@@ -14,13 +14,15 @@ namespace {
 constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK;  // a FIFO of that name must not hang the game
 
 // Opens the file for reading and writing, created when missing; falls back to
-// reading only when `allowReadOnly` is set. Returns -1 with errno set.
-int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly) {
+// reading only when `allowReadOnly` is set. Returns -1 with errno set, and
+// `missing` set when the file is not there and could not be made.
+int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly, bool& missing) {
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | kOpenFlags, 0666);
     if (fd < 0 && allowReadOnly && errno != ENOENT && errno != ENOTDIR) {
         const int firstError = errno;
         fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
-        if (fd < 0 && errno == ENOENT) errno = firstError;  // the file is missing because it could not be made
+        missing = fd < 0 && errno == ENOENT;
+        if (missing) errno = firstError;  // the file is missing because it could not be made
     }
     if (fd < 0) return -1;
     struct stat info {};
@@ -33,14 +35,17 @@ int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly) {
     return fd;
 }
 
-FileResult Failure(const std::filesystem::path& path, int error) { return {false, error, path}; }
+FileResult Failure(const std::filesystem::path& path, int error, bool missing = false) {
+    return {false, error, path, missing, false};
+}
 
 }  // namespace
 
 FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folder) {
     const auto path = folder / kOptionsFileName;
-    const int fd = OpenRecordFile(path, true);
-    if (fd < 0) return Failure(path, errno);
+    bool missing = false;
+    const int fd = OpenRecordFile(path, true, missing);
+    if (fd < 0) return Failure(path, errno, missing);
 
     OptionsBytes bytes{};
     std::size_t got = 0;
@@ -62,7 +67,8 @@ FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folde
 
 FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder) {
     const auto path = folder / kOptionsFileName;
-    const int fd = OpenRecordFile(path, false);
+    bool missing = false;
+    const int fd = OpenRecordFile(path, false, missing);
     if (fd < 0) return Failure(path, errno);
 
     const OptionsBytes bytes = EncodeOptions(record);
@@ -95,6 +101,8 @@ std::string OptionsFileMessage(const FileResult& result, bool saving) {
     case EINVAL: reason = "通常のファイルではありません。"; break;
     default: reason = std::strerror(result.errorCode); break;
     }
+    // Permission to what: the file is not even there, and cannot be made.
+    if (result.missing) reason = "ファイルがありません。このフォルダには書き込めないため、作ることもできません。";
     std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
     text += "\n";
     text += result.path.string();

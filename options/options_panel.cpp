@@ -182,7 +182,7 @@ void OptionsPanel::mnuOption_Click() {
         cmbOption_[1]->setEditText(QString::fromLatin1(word->data(), static_cast<qsizetype>(word->size())));
     chkOption_[0]->setChecked(record.ShowShuffle != 0);
 
-    if (!loaded.ok) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    if (!loaded.ok && !loaded.told) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
     FocusBlockCount();
 }
 

@@ -157,8 +157,18 @@ TEST(OptionsFile, UnwritableFolderWithoutTheFileFailsWithoutTouchingTheRecord) {
     const FileResult r = LoadOptions(record, dir.path());
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.errorCode, EACCES) << "the reason is the folder, not the missing file";
+    EXPECT_TRUE(r.missing);
+    const std::string message = OptionsFileMessage(r, false);
+    EXPECT_NE(message.find("ファイルがありません。このフォルダには書き込めないため"), std::string::npos) << message;
+    EXPECT_EQ(message.find("権限がありません"), std::string::npos) << message;
     EXPECT_EQ(record, (OptionsRecord{3, 5, -1}));
     EXPECT_FALSE(SaveOptions(record, dir.path()).ok);
+
+    // The player hears of it at the first load, not at every one.
+    OptionsStore store(dir.path());
+    EXPECT_FALSE(store.Load().told);
+    EXPECT_TRUE(store.Load().told);
+    EXPECT_TRUE(store.Load().told);
 }
 
 TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {

@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
+
 #include <fstream>
 #include <map>
 #include <random>
@@ -25,6 +28,7 @@
 #include "ui/pause.h"
 #include "board/rounding.h"
 #include "ui/qt_surface.h"
+#include "ui/startup.h"
 
 namespace tessaro {
 
@@ -362,6 +366,48 @@ private slots:
         QCOMPARE(h.options.Record().Difficulty, 2);  // halves go to the even neighbour
     }
 
+    void anyNumberOutsideTheMovesIsOutOfRangeEvenPast32Bits() {
+        Harness h(Record(4, 5));
+        h.Show();
+        const QStringList typed = {"10000", "-1", "2147483648", "99999999999", " -2147483649 "};
+        for (const QString& text : typed) {
+            h.typed << text;
+            h.window.Form_KeyDown(83, 1);
+        }
+        QCOMPARE(h.messages.size(), typed.size());
+        for (int i = 0; i < typed.size(); ++i)
+            QCOMPARE(h.messages[i], QStringLiteral("シャッフルの回数は0から9999までです。\n%1 は使えません。").arg(typed[i].trimmed()));
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));
+    }
+
+    void typedTextComesBackAsPlainTextNeverAsMarkup() {
+        // The real message box, over a picture the markup names: a FIFO,
+        // which would hang the game if anything tried to read it.
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("picture")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        OptionsStore options(dir.path().toStdString());
+        Pauser pauser;
+        testing::ScriptedRandom random;
+        frmCube w({options, pauser, random, [] { return 7u; }, dir.path().toStdString(), TwipsScale{15}});
+        const QStringList typed = {QStringLiteral("<img src=\"%1\">").arg(QString::fromLocal8Bit(fifo)),
+                                   QStringLiteral("<b>5</b>")};
+        QStringList shown;
+        for (const QString& text : typed) {
+            w.inputBox = [&](const QString&, const QString&) { return text; };
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                QCOMPARE(box->textFormat(), Qt::PlainText);
+                shown << box->text();
+                box->close();
+            });
+            w.Form_KeyDown(83, 1);
+        }
+        QCOMPARE(shown.size(), 2);
+        for (int i = 0; i < 2; ++i) QVERIFY2(shown[i].contains(QStringLiteral("「%1」").arg(typed[i])), qPrintable(shown[i]));
+    }
+
     void winningStopsTheClockAndEndsTheGamesInput() {
         Harness h;
         h.Show();
@@ -417,6 +463,69 @@ private slots:
                                                           h.window.Scale().ToPixels(last.ButtonTop())));
     }
 
+    void pressesOnTheSmileyOrALabelAreTheirsNotTheNets() {
+        // The smiley stands on the button the demonstration presses next.
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        std::vector<Cube> seen;
+        h.window.pauseHook = [&](PauseKind kind) {
+            if (kind != PauseKind::Demonstration) return true;
+            const Cube before = *h.window.game().CubeState();
+            QTest::mouseClick(h.window.imgDemoPointa(0), Qt::LeftButton);
+            seen.push_back(*h.window.game().CubeState());
+            return SameCells(seen.back(), before);
+        };
+        h.Start(3, kThreeMoves);
+        QCOMPARE(seen.size(), kThreeMoves.size());
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
+
+        // A status label over a button, as in a short window: the press is the label's.
+        h.window.pauseHook = [](PauseKind) { return true; };
+        h.window.sstOption()->chkOption(1)->setChecked(false);
+        h.Start(3, kThreeMoves);
+        h.Click(1, 1);
+        const Ishape& b = h.Button(2, 2);
+        const QPoint middle = h.Middle(b.ButtonLeft(), b.ButtonTop(), h.window.game().BoardState().HalfBlock);
+        for (int i : {0, 1, 2}) {
+            QLabel* label = h.window.lblMes(i);
+            label->setText(QStringLiteral("label"));
+            label->show();
+            label->move(middle - QPoint(label->width() / 2, label->height() / 2));
+            const Cube before = *h.window.game().CubeState();
+            QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {}, middle);
+            QVERIFY2(SameCells(*h.window.game().CubeState(), before), qPrintable(label->text()));
+            QCOMPARE(h.window.game().ClickCount, 1);
+            label->hide();
+        }
+        QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {}, middle);  // uncovered, it moves
+        QCOMPARE(h.window.game().ClickCount, 2);
+    }
+
+    void pressOnTheNetLeavesTheKeysWithTheOpenPanel() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.clientArea()->setFocus();
+        h.window.mnuOption_Click();
+        QComboBox* box = h.window.sstOption()->cmbOption(0);
+        QTRY_VERIFY(box->hasFocus());
+        h.Click(2, 1);  // the rest of the window stays usable (this button is clear of the panel)
+        std::vector<RecordedMove> moves = kThreeMoves;
+        moves.push_back({2, 1});
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QVERIFY(box->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z);  // typed, not an undo
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ShiftModifier);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QVERIFY(h.inputTitle.isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // still Cancel
+        QVERIFY(!h.window.sstOption()->isVisible());
+        QTRY_VERIFY(h.window.clientArea()->hasFocus());
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z);  // the window's again
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+    }
+
     void closingDuringAPauseEndsTheGameAtOnce() {
         // The shuffle's quarter second and the demonstration's step, each
         // cut short by closing the window inside it.
@@ -455,6 +564,25 @@ private slots:
         QVERIFY(h.messages[0].contains(QStringLiteral("読み込めませんでした")));
         QCOMPARE(h.window.game().BlockN(), 2);
         QVERIFY(h.window.timGame()->isActive());
+    }
+
+    void aLoadErrorIsToldOnceUntilALoadSucceeds() {
+        Harness h;
+        QFile::remove(h.OptionsFile());
+        QDir(h.dir.path()).mkdir(QStringLiteral("GameOpt.dat"));
+        h.Show();
+        for (int i = 0; i < 3; ++i) h.window.mnuStart()->trigger();
+        h.window.mnuOption_Click();
+        h.window.sstOption()->cmdCancel_Click();
+        QCOMPARE(h.messages.size(), 1);
+        QDir(h.dir.path()).rmdir(QStringLiteral("GameOpt.dat"));
+        WriteFile(h.OptionsFile(), Record(3, 0));
+        h.window.mnuStart()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QFile::remove(h.OptionsFile());
+        QDir(h.dir.path()).mkdir(QStringLiteral("GameOpt.dat"));
+        h.window.mnuStart()->trigger();  // after a good load it is news again
+        QCOMPARE(h.messages.size(), 2);
     }
 
     // ---------------------------------------------------------------- faults
@@ -729,6 +857,25 @@ private slots:
         QTimer::singleShot(0, [&] { ran = true; });
         QVERIFY(real.PauseFor(20));
         QVERIFY(ran);
+    }
+
+    // Last: the whole start-up sets program-wide things (the font, the
+    // current folder) that the tests above do not expect.
+    void startUpUnloadsTheSplashOnceTheWindowIsUp() {
+        int splashes = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<frmCube*>(top);
+                if (window == nullptr || !window->isVisible()) continue;
+                splashes = 0;
+                for (QWidget* other : QApplication::topLevelWidgets()) splashes += qobject_cast<frmSplash*>(other) != nullptr;
+                window->close();
+            }
+        });
+        poll.start(50);
+        QCOMPARE(Main(*qobject_cast<QApplication*>(QCoreApplication::instance())), 0);
+        QCOMPARE(splashes, 0);  // destroyed, not only hidden
     }
 };
 

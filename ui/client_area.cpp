@@ -53,7 +53,12 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
+    // A press on a control standing on the area (a status label, the
+    // demonstration's smiley, the options panel) is that control's, even
+    // when the control passes it on: only presses on the area itself move.
+    if (childAt(event->position().toPoint()) != nullptr) return;
+    // While the options panel is open the keys stay with it (see frmCube).
+    if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
     if (onMouseDown) onMouseDown(event->button(), event->modifiers(), event->position());
 }
 

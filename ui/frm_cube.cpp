@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "options/options_file.h"
 #include "options/options_panel.h"
@@ -19,6 +20,7 @@
 #include "ui/client_area.h"
 #include "ui/frm_about.h"
 #include "ui/pause.h"
+#include "ui/plain_message.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
 #include "ui/window_ground.h"
@@ -39,6 +41,15 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// Wide enough that a window manager shows the whole title: the title in a
+// bold face (as title bars mostly are) and room for the bar's icon and
+// buttons, which grow with the font.
+int InputBoxWidth(const QString& title, QFont font) {
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 10 * metrics.height();
+}
+
 TwipsScale ScreenScale() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
@@ -50,18 +61,22 @@ frmCube::frmCube(Services services)
     : services_(std::move(services)),
       scale_(services_.scale.value_or(ScreenScale())),
       surface_(scale_, kBackground),
-      sound_(QString::fromStdString((services_.programFolder / kClickSoundFileName).string())),
+      sound_(services_.programFolder / kClickSoundFileName),
       game_(*this, services_.random, services_.seedClock),
       registry_(std::make_unique<SystemInfoRegistry>()) {
     setWindowTitle(AppTitle());
     BuildMenus();
     BuildControls();
 
-    showMessage = [this](const QString& text) { QMessageBox::warning(this, AppTitle(), text); };
+    showMessage = [this](const QString& text) { PlainMessageBox(this, QMessageBox::Warning, AppTitle(), text)->exec(); };
     inputBox = [this](const QString& title, const QString& prompt) {
         QString shown = prompt;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        return QInputDialog::getText(this, title, shown);
+        QInputDialog box(this);
+        box.setWindowTitle(title);
+        box.setLabelText(shown);
+        box.resize(std::max(box.sizeHint().width(), InputBoxWidth(title, box.font())), box.sizeHint().height());
+        return box.exec() == QDialog::Accepted ? box.textValue() : QString();
     };
     showCongratulations = [this](double left, std::int32_t top) { ShowCongratulationsWindow(left, top); };
     showAbout = [this] {
@@ -116,10 +131,7 @@ void frmCube::BuildControls() {
     imgDemoPointa_[1] = new QLabel(client_);
     place(imgDemoPointa_[1], 840, 2280, 480, 480);
     imgDemoPointa_[1]->setPixmap(QPixmap(QString::fromLatin1(kInvisiblePointerPath)));
-    for (QLabel* image : imgDemoPointa_) {
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->hide();
-    }
+    for (QLabel* image : imgDemoPointa_) image->hide();
 
     static constexpr std::array<std::array<int, 2>, 5> kLabelPlaces = {{{240, 240}, {240, 840}, {240, 1440}, {1560, 240}, {1560, 840}}};
     for (int i = 0; i < 5; ++i) {
@@ -133,7 +145,6 @@ void frmCube::BuildControls() {
         label->setAutoFillBackground(true);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->hide();
         lblMes_[static_cast<std::size_t>(i)] = label;
     }
@@ -185,8 +196,14 @@ void frmCube::closeEvent(QCloseEvent* event) {
 }
 
 bool frmCube::eventFilter(QObject* watched, QEvent* event) {
-    // When the options panel closes, the keys belong to the window again.
-    if (watched == sstOption_ && event->type() == QEvent::Hide) client_->setFocus();
+    // While the options panel is open, a press on the net still moves but
+    // leaves the keyboard with the panel (Enter, Esc; Z and Shift+S do not
+    // reach the game). When it closes, the keys belong to the window again.
+    if (watched == sstOption_ && event->type() == QEvent::Show) client_->setFocusPolicy(Qt::NoFocus);
+    if (watched == sstOption_ && event->type() == QEvent::Hide && !sstOption_->isVisibleTo(client_)) {
+        client_->setFocusPolicy(Qt::StrongFocus);
+        client_->setFocus();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -203,7 +220,9 @@ void frmCube::PracticeCommand() {
         return;
     }
     if (moves.status == PracticeMovesStatus::OutOfRange) {
-        showMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(moves.value));
+        showMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。")
+                        .arg(kMaxDifficulty)
+                        .arg(text.trimmed()));
         return;
     }
     services_.options.Record().Difficulty = moves.value;
@@ -238,7 +257,7 @@ void frmCube::SetPointer(Pointer shape) {
 
 GameSettings frmCube::LoadSettings() {
     const FileResult loaded = services_.options.Load();
-    if (!loaded.ok) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    if (!loaded.ok && !loaded.told) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
     const OptionsRecord& record = services_.options.Record();
     return {record.OptBlockN, record.Difficulty};
 }

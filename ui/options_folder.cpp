@@ -3,12 +3,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
+#include <cstdlib>
 #include <system_error>
 
 #include "options/options_file.h"
+#include "ui/app_info.h"
+#include "ui/file_names.h"
 
 namespace tessaro {
 
@@ -22,12 +22,11 @@ OptionsFolderSystem RealOptionsFolderSystem() {
     system.canWrite = [](const std::filesystem::path& path) {
         return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
     };
-    system.userConfigFolder = [] {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        return std::filesystem::path(QFile::encodeName(folder).toStdString());
-    };
+    system.userConfigFolder = [] { return UserConfigFolder(std::getenv, app::kTitle); };
     system.makeFolder = [](const std::filesystem::path& path) {
-        return QDir().mkpath(QFile::decodeName(path.c_str()));
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        return std::filesystem::is_directory(path, error);
     };
     return system;
 }

@@ -20,8 +20,8 @@ struct OptionsFolderSystem {
     std::function<bool(const std::filesystem::path&)> makeFolder;
 };
 
-// The real answers: write access as the running user, Qt's per-user
-// application configuration folder (named after the application), mkpath.
+// The real answers: write access as the running user, the per-user
+// configuration folder named after the game (UserConfigFolder), mkpath.
 OptionsFolderSystem RealOptionsFolderSystem();
 
 // The program's folder when it can be written, and so can the options file

@@ -1,10 +1,12 @@
 #include "ui/startup.h"
 
+#include <unistd.h>
+
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QScreen>
 #include <chrono>
+#include <memory>
 
 #include "options/options_store.h"
 #include "resources/resource_paths.h"
@@ -12,6 +14,7 @@
 #include "session/random_source.h"
 #include "ui/app_info.h"
 #include "ui/frm_cube.h"
+#include "ui/file_names.h"
 #include "ui/frm_splash.h"
 #include "ui/options_folder.h"
 #include "ui/pause.h"
@@ -35,9 +38,10 @@ int Main(QApplication& app) {
 
     // The click sound lies beside the program, and so do the options unless
     // that folder cannot be written. Should the folder not be enterable,
-    // nothing is lost: both files are opened by full path.
-    const QString folder = QCoreApplication::applicationDirPath();
-    QDir::setCurrent(folder);
+    // nothing is lost: both files are opened by full path. The folder is
+    // kept as bytes, so any name works.
+    const std::filesystem::path folder = ProgramFolder();
+    [[maybe_unused]] const int entered = folder.empty() ? -1 : ::chdir(folder.c_str());
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
     QApplication::setFont(DefaultWithJapaneseGothic(QApplication::font()));
 
@@ -45,15 +49,15 @@ int Main(QApplication& app) {
     const TwipsScale scale = TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
     Pauser pauser;
 
-    frmSplash splash(scale);
-    splash.show();
+    auto splash = std::make_unique<frmSplash>(scale);
+    splash->show();
     pauser.PauseFor(1500);  // the splash is painted and stays up meanwhile
 
-    OptionsStore options(OptionsFolder(folder.toStdString(), RealOptionsFolderSystem()));
+    OptionsStore options(OptionsFolder(folder, RealOptionsFolderSystem()));
     SeededRandom random;
-    frmCube window({options, pauser, random, ClockSeed, folder.toStdString(), scale});
+    frmCube window({options, pauser, random, ClockSeed, folder, scale});
     window.Form_Load();
-    splash.close();
+    splash.reset();  // unloaded: its window and pictures are freed
     return app.exec();
 }
 
