@@ -30,6 +30,8 @@ if [ "$mode" = test ]; then
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
   # Scaling set as desktops set it (Xft.dpi through xrdb).
   packages+=(x11-xserver-utils)
+  # Wayland: a compositor (nested in Xvfb) and Qt's Wayland platform.
+  packages+=(weston qt6-wayland)
   # The validators of the desktop entry and the AppStream file.
   packages+=(desktop-file-utils appstream)
   # The fuzz targets: clang with libFuzzer and its sanitizers, and the

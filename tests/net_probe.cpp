@@ -8,6 +8,9 @@
 //   net_probe check <shot.png> <client x> <client y> <client width> <client height> <N> [kind:line ...]
 //       compares every block of the screenshot with the solved cube after
 //       those moves; prints the mismatches and fails if there are any
+//   net_probe congratulations <client width px> <client height px> <N>
+//       prints "x y": where the congratulations window stands, pixels from
+//       the corner of the screen (of the maximised main window's frame)
 //   net_probe ground <shot.png> <client x> <client y> <client width> <client height>
 //       checks that every pixel of the client area is the empty grey
 //   net_probe compare <shot.png> <client x> <client y> <client width> <client height> <ratio> <N> [kind:line ...]
@@ -97,6 +100,7 @@ int Middle(TwipsScale scale, std::int32_t at, std::int32_t side) { return scale.
 int Usage() {
     std::fprintf(stderr,
                  "usage: net_probe buttons W H N [ratio] | net_probe check shot.png X Y W H N [kind:line ...]\n"
+                 "       net_probe congratulations W H N\n"
                  "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n");
     return 2;
 }
@@ -117,6 +121,14 @@ int main(int argc, char** argv) {
         for (const auto& b : board.ButtonObjs)
             std::printf("%d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(device, b->ButtonLeft(), board.HalfBlock),
                         Middle(device, b->ButtonTop(), board.HalfBlock));
+        return 0;
+    }
+    if (argc == 5 && std::string(argv[1]) == "congratulations") {
+        const Cube cube(std::atoi(argv[4]));
+        const Board board = LayOut(cube, std::atoi(argv[2]), std::atoi(argv[3]), scale);
+        const int n = cube.BlockN();
+        std::printf("%d %d\n", scale.ToPixels(board.Block(3, 1, 1, n).BlockLeft / 3.0),
+                    scale.ToPixels(board.Block(5, 1, 1, n).BlockTop));
         return 0;
     }
     if (argc == 7 && std::string(argv[1]) == "ground") {

@@ -23,6 +23,7 @@
 #include "ui/plain_message.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
+#include "ui/wayland_placement.h"
 #include "ui/window_ground.h"
 
 namespace tessaro {
@@ -81,7 +82,13 @@ frmCube::frmCube(Services services)
     showCongratulations = [this](double left, std::int32_t top) { ShowCongratulationsWindow(left, top); };
     showAbout = [this] {
         frmAbout about(*registry_, scale_);
-        about.exec();
+        if (!OnWayland()) {
+            about.exec();
+            return;
+        }
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        ExecInside(about, *this, about.pos() - (screen ? screen->geometry().topLeft() : QPoint()), true);
+        client_->setFocus();
     };
 
     // Restoring the maximised window gives the designed client area.
@@ -316,9 +323,14 @@ void frmCube::ShowCongratulations(double left, std::int32_t top) { showCongratul
 
 void frmCube::ShowCongratulationsWindow(double left, std::int32_t top) {
     const QScreen* screen = this->screen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    const QPoint origin = screen && !OnWayland() ? screen->geometry().topLeft() : QPoint();
     frmCongratulations window(this, scale_, left, top, origin, [this] { game_.BobjClear(); });
-    window.exec();
+    if (!OnWayland()) {
+        window.exec();
+        return;
+    }
+    ExecInside(window, *this, window.pos(), false);
+    client_->setFocus();
 }
 
 void frmCube::SetGameMenusEnabled(bool enabled) {
