@@ -838,6 +838,30 @@ private slots:
         }
     }
 
+    void smileyStaysCrispWhenStretched() {
+        // Stretched to a button of any size, at 1x, 2x and 3x: only the
+        // picture's own colours, never a smoothed blend of two.
+        Harness h;
+        QLabel* smiley = h.window.imgDemoPointa(0);
+        const QImage source = smiley->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const auto clearAsOne = [](QRgb c) { return qAlpha(c) == 0 ? 0 : c; };
+        std::set<QRgb> own = {0};
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x) own.insert(clearAsOne(source.pixel(x, y)));
+        for (int side : {32, 40, 57})
+            for (int ratio : {1, 2, 3}) {
+                smiley->resize(side, side);
+                QImage shown(smiley->size() * ratio, QImage::Format_ARGB32);
+                shown.fill(Qt::transparent);
+                shown.setDevicePixelRatio(ratio);
+                smiley->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);  // no window ground
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        QVERIFY2(own.count(clearAsOne(shown.pixel(x, y))),
+                                 qPrintable(QStringLiteral("%1 px at %2x").arg(side).arg(ratio)));
+            }
+    }
+
     void pauseWaitsForItsDeadlineOnly() {
         // The demonstration's pause: until the whole seconds advance by two.
         const std::vector<std::pair<std::int64_t, std::int64_t>> waits = {

@@ -13,6 +13,7 @@
 
 #include "resources/resource_paths.h"
 #include "ui/app_info.h"
+#include "ui/pictures.h"
 #include "ui/version_text.h"
 
 namespace tessaro {
@@ -68,7 +69,7 @@ QLabel* MakeLabel(QWidget* parent, TextLines lines, bool blackText) {
 }
 
 QLabel* MakePicture(QWidget* parent, const char* resource) {
-    auto* picture = new QLabel(parent);
+    auto* picture = new PixelArtLabel(parent);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A picture that is not there (yet) leaves the box empty.
     picture->setPixmap(QPixmap(QString::fromUtf8(resource)));

@@ -20,6 +20,7 @@
 #include "ui/client_area.h"
 #include "ui/frm_about.h"
 #include "ui/pause.h"
+#include "ui/pictures.h"
 #include "ui/plain_message.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
@@ -131,7 +132,7 @@ void frmCube::BuildControls() {
 
     // The demonstration's pictures: the smiling pointer, stretched to its
     // control, and the all-transparent picture the mouse pointer is made of.
-    imgDemoPointa_[0] = new QLabel(client_);
+    imgDemoPointa_[0] = new PixelArtLabel(client_);
     place(imgDemoPointa_[0], 240, 2280, 480, 480);
     imgDemoPointa_[0]->setPixmap(QPixmap(QString::fromLatin1(kSmileyPath)));
     imgDemoPointa_[0]->setScaledContents(true);

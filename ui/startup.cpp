@@ -18,6 +18,7 @@
 #include "ui/frm_splash.h"
 #include "ui/options_folder.h"
 #include "ui/pause.h"
+#include "ui/pictures.h"
 
 namespace tessaro {
 
@@ -42,7 +43,7 @@ int Main(QApplication& app) {
     // kept as bytes, so any name works.
     const std::filesystem::path folder = ProgramFolder();
     [[maybe_unused]] const int entered = folder.empty() ? -1 : ::chdir(folder.c_str());
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
+    QApplication::setWindowIcon(ProgramIcon());
     QApplication::setFont(DefaultWithJapaneseGothic(QApplication::font()));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
