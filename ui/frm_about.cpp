@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "resources/resource_paths.h"
+#include "session/readable_text.h"
 #include "ui/app_info.h"
 #include "ui/pictures.h"
 #include "ui/version_text.h"
@@ -63,6 +64,12 @@ QLabel* MakeLabel(QWidget* parent, TextLines lines, bool blackText) {
     if (blackText) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
+        // Black text stays black; under a dark colour scheme it gets a white
+        // ground of its own rather than vanish into the window's.
+        if (ContrastRatio(Qt::black, palette.color(QPalette::Window)) < kReadableContrast) {
+            palette.setColor(QPalette::Window, Qt::white);
+            label->setAutoFillBackground(true);
+        }
         label->setPalette(palette);
     }
     return label;

@@ -19,6 +19,7 @@
 #include "session/frm_congratulations.h"
 #include "ui/client_area.h"
 #include "ui/frm_about.h"
+#include "session/readable_text.h"
 #include "ui/pause.h"
 #include "ui/pictures.h"
 #include "ui/plain_message.h"
@@ -143,7 +144,7 @@ void frmCube::BuildControls() {
 
     static constexpr std::array<std::array<int, 2>, 5> kLabelPlaces = {{{240, 240}, {240, 840}, {240, 1440}, {1560, 240}, {1560, 840}}};
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(QStringLiteral("lblMes(%1)").arg(i), client_);
+        auto* label = new HaloLabel(QStringLiteral("lblMes(%1)").arg(i), client_);
         const auto& at = kLabelPlaces[static_cast<std::size_t>(i)];
         place(label, at[0], at[1], 1215, 495);
         QPalette labelPalette = label->palette();
@@ -308,6 +309,10 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     QPalette palette = l->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     l->setPalette(palette);
+    // Pure red on the grey is hard to read (3:1); a black halo makes it 5:1.
+    auto* notice = static_cast<HaloLabel*>(l);
+    notice->SetHalo(Qt::black);
+    notice->setMargin(notice->HaloWidth());
     l->adjustSize();
     l->show();
     l->raise();
