@@ -27,7 +27,7 @@ void HaloLabel::SetHalo(const QColor& color) {
     update();
 }
 
-int HaloLabel::HaloWidth() const { return std::max(2, fontMetrics().height() / 8); }
+qreal HaloLabel::HaloWidth() const { return std::max(1.5, fontMetrics().height() / 8.0); }
 
 void HaloLabel::paintEvent(QPaintEvent* event) {
     if (!halo_.isValid()) {

@@ -24,7 +24,7 @@ public:
     // An invalid colour: no halo, an ordinary label. The halo reaches
     // HaloWidth() past the letters; a margin that wide keeps it whole.
     void SetHalo(const QColor& color);
-    int HaloWidth() const;
+    qreal HaloWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QtMath>
 #include <algorithm>
 
 #include "options/options_file.h"
@@ -312,7 +313,7 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     // Pure red on the grey is hard to read (3:1); a black halo makes it 5:1.
     auto* notice = static_cast<HaloLabel*>(l);
     notice->SetHalo(Qt::black);
-    notice->setMargin(notice->HaloWidth());
+    notice->setMargin(qCeil(notice->HaloWidth()));
     l->adjustSize();
     l->show();
     l->raise();
