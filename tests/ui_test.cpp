@@ -838,6 +838,33 @@ private slots:
         }
     }
 
+    void statusLabelsNeverOverlapWhateverTheFont() {
+        for (double points : {0.0, 16.0, 20.0}) {
+            Harness h;
+            if (points > 0) {
+                QFont large = h.window.font();
+                large.setPointSizeF(points);
+                h.window.setFont(large);
+            }
+            h.Show(900, 300);
+            h.Start(3, kThreeMoves);
+            h.Click(1, 1);
+            h.window.timGame_Timer();
+            h.window.ShowNotice(h.window.lblMes(1)->x() * 15.0, h.window.game().BoardState().BlockSize + 400,
+                                "ただいまデモ中につき自動操作中");
+            QList<QLabel*> shown;
+            for (int i : {0, 1, 2, 3}) {
+                QLabel* l = h.window.lblMes(i);
+                QVERIFY2(l->font().pointSizeF() >= (points > 0 ? points : l->font().pointSizeF()), "never smaller");
+                for (QLabel* other : shown) QVERIFY2(!l->geometry().intersects(other->geometry()), qPrintable(QString::number(points)));
+                if (i != 1) shown << l;  // the notice stands in for the clock
+            }
+            if (points == 0)  // at the usual size the labels keep their places
+                for (int i : {0, 1, 2})
+                    QCOMPARE(h.window.lblMes(i)->y(), h.window.Scale().ToPixels(h.window.game().BoardState().BlockSize + 400 * i));
+        }
+    }
+
     void smileyStaysCrispWhenStretched() {
         // Stretched to a button of any size, at 1x, 2x and 3x: only the
         // picture's own colours, never a smoothed blend of two.

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QtMath>
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 #include "options/options_file.h"
 #include "options/options_panel.h"
@@ -283,16 +285,35 @@ bool frmCube::Pause(PauseKind kind) {
 
 void frmCube::PlaceLabel(Mes label, double left, std::int32_t top) {
     QLabel* l = Label(label);
+    labelTops_[static_cast<std::size_t>(label)] = scale_.ToPixels(top);
     l->move(scale_.ToPixels(left), scale_.ToPixels(top));
     l->setText(QString());
     l->adjustSize();
     l->hide();
+    KeepLabelsApart();
 }
 
 void frmCube::SetLabelText(Mes label, const std::string& text) {
     QLabel* l = Label(label);
     l->setText(QString::fromStdString(text));
     l->adjustSize();  // the labels size themselves to their text
+    KeepLabelsApart();
+}
+
+void frmCube::KeepLabelsApart() {
+    // The labels' places are 400 twips apart; a label in a large font is
+    // taller than that, and then stands just below the one above it. The
+    // notice stands in the clock's place.
+    int below = std::numeric_limits<int>::min();
+    for (const std::vector<Mes>& row : {std::vector{Mes::Faces}, {Mes::Time, Mes::Notice}, {Mes::Clicks}}) {
+        int rowBottom = below;
+        for (Mes m : row) {
+            QLabel* l = Label(m);
+            l->move(l->x(), std::max(labelTops_[static_cast<std::size_t>(m)], below));
+            rowBottom = std::max(rowBottom, l->y() + l->height());
+        }
+        below = rowBottom;
+    }
 }
 
 std::int32_t frmCube::LabelWidth(Mes label) const {
@@ -303,6 +324,7 @@ void frmCube::SetLabelVisible(Mes label, bool visible) { Label(label)->setVisibl
 
 void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text) {
     QLabel* l = Label(Mes::Notice);
+    labelTops_[static_cast<std::size_t>(Mes::Notice)] = scale_.ToPixels(top);
     l->move(scale_.ToPixels(left), scale_.ToPixels(top));
     l->setText(QString::fromStdString(text));
     l->setAutoFillBackground(false);  // no background
@@ -315,6 +337,7 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     notice->SetHalo(Qt::black);
     notice->setMargin(qCeil(notice->HaloWidth()));
     l->adjustSize();
+    KeepLabelsApart();
     l->show();
     l->raise();
 }

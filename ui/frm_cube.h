@@ -115,6 +115,7 @@ private:
     void PracticeCommand();
     void ShowCongratulationsWindow(double left, std::int32_t top);
     QLabel* Label(Mes label) const { return lblMes_[static_cast<std::size_t>(label)]; }
+    void KeepLabelsApart();
 
     Services services_;
     TwipsScale scale_;
@@ -126,6 +127,7 @@ private:
 
     ClientArea* client_ = nullptr;
     std::array<QLabel*, 5> lblMes_{};
+    std::array<int, 4> labelTops_{};  // pixels: where the game placed labels 0 to 3
     std::array<QLabel*, 2> imgDemoPointa_{};
     OptionsPanel* sstOption_ = nullptr;
     QTimer* timGame_ = nullptr;
