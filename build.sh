@@ -21,12 +21,17 @@ esac
 packages=(
   build-essential cmake ninja-build pkg-config   # tool chain
   qt6-base-dev qt6-multimedia-dev                # Qt 6.4 Widgets, Multimedia, Test
+  libxcb1-dev                                    # the X11 window's ground colour
   libgtest-dev libbenchmark-dev                  # window-free tests, benchmarks
   fonts-ipafont-gothic                           # Japanese Gothic for the game's texts
 )
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
+  # Scaling set as desktops set it (Xft.dpi through xrdb).
+  packages+=(x11-xserver-utils)
+  # Wayland: a compositor (nested in Xvfb) and Qt's Wayland platform.
+  packages+=(weston qt6-wayland)
   # The validators of the desktop entry, the AppStream file and the manual page.
   packages+=(desktop-file-utils appstream man-db)
   # The fuzz targets: clang with libFuzzer and its sanitizers, and the

@@ -59,7 +59,7 @@ void BM_PressToWindowImage(benchmark::State& state) {
     RecordsStore records(dir.path().toStdString());  // a practice game: nothing is recorded
     SeededRandom random(1);
     WindowDialogs dialogs;
-    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")));
+    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")).toStdString());
     SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
     SystemClock clock;
     frmCube window({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});
@@ -90,7 +90,7 @@ void BM_EscEndsDemonstration(benchmark::State& state) {
     RecordsStore records(dir.path().toStdString());
     SeededRandom random(1);
     WindowDialogs dialogs;
-    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")));
+    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")).toStdString());
     SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
     SystemClock clock;
     frmCube window({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});

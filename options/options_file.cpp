@@ -15,13 +15,15 @@ namespace {
 constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK;  // a FIFO of that name must not hang the game
 
 // Opens the file for reading and writing, created when missing; falls back to
-// reading only when `allowReadOnly` is set. Returns -1 with errno set.
-int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly) {
+// reading only when `allowReadOnly` is set. Returns -1 with errno set, and
+// `missing` set when the file is not there and could not be made.
+int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly, bool& missing) {
     int fd = ::open(path.c_str(), O_RDWR | O_CREAT | kOpenFlags, 0666);
     if (fd < 0 && allowReadOnly && errno != ENOENT && errno != ENOTDIR) {
         const int firstError = errno;
         fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
-        if (fd < 0 && errno == ENOENT) errno = firstError;  // the file is missing because it could not be made
+        missing = fd < 0 && errno == ENOENT;
+        if (missing) errno = firstError;  // the file is missing because it could not be made
     }
     if (fd < 0) return -1;
     struct stat info {};
@@ -34,14 +36,19 @@ int OpenRecordFile(const std::filesystem::path& path, bool allowReadOnly) {
     return fd;
 }
 
-FileResult Failure(const std::filesystem::path& path, int error) { return {false, error, path}; }
+FileResult Failure(const std::filesystem::path& path, int error, bool missing = false) {
+    return {false, error, path, missing, false};
+}
 
 }  // namespace
 
 FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folder) {
     const auto path = folder / kOptionsFileName;
-    const int fd = OpenRecordFile(path, true);
-    if (fd < 0) return Failure(path, errno);
+    // No folder is no place at all, never the current folder.
+    if (folder.empty()) return Failure(path, ENOENT);
+    bool missing = false;
+    const int fd = OpenRecordFile(path, true, missing);
+    if (fd < 0) return Failure(path, errno, missing);
 
     OptionsBytes bytes{};
     std::size_t got = 0;
@@ -63,7 +70,9 @@ FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folde
 
 FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder) {
     const auto path = folder / kOptionsFileName;
-    const int fd = OpenRecordFile(path, false);
+    if (folder.empty()) return Failure(path, ENOENT);
+    bool missing = false;
+    const int fd = OpenRecordFile(path, false, missing);
     if (fd < 0) return Failure(path, errno);
 
     const OptionsBytes bytes = EncodeOptions(record);
@@ -83,11 +92,14 @@ FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path&
 }
 
 std::string OptionsFileMessage(const FileResult& result, bool saving) {
+    // Permission to what: the file is not even there, and cannot be made.
+    const std::string reason = result.missing ? "ファイルがありません。このフォルダには書き込めないため、作ることもできません。"
+                                              : FileErrorReason(result.errorCode);
     std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
     text += "\n";
     text += result.path.string();
     text += "\n";
-    text += FileErrorReason(result.errorCode);
+    text += reason;
     if (saving) text += "\n設定はこの実行中だけ有効です。";
     else text += "\n今ある設定のまま続けます。";
     return text;

@@ -15,6 +15,8 @@ struct FileResult {
     bool ok = true;
     int errorCode = 0;           // errno of the failed step
     std::filesystem::path path;  // the file that was tried
+    bool missing = false;        // the file is not there and the folder would not let it be made
+    bool told = false;           // the same failure as the last load's, which the player has been told
 };
 
 // Replaces `record` with record 1 of the file in `folder`. A missing file is

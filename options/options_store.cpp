@@ -7,7 +7,10 @@ FileResult OptionsStore::Load() {
         FileResult retried = Save();
         if (!retried.ok) return {true, 0, retried.path};  // the player has been told; keep the newer values
     }
-    return LoadOptions(record_, folder_);
+    FileResult result = LoadOptions(record_, folder_);
+    result.told = !result.ok && !lastLoad_.ok && result.errorCode == lastLoad_.errorCode && result.path == lastLoad_.path;
+    lastLoad_ = result;
+    return result;
 }
 
 FileResult OptionsStore::Save() {

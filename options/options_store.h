@@ -20,7 +20,8 @@ public:
     // Reads the file into the record. When an earlier save failed, the
     // record holds choices newer than the file: they are saved again first,
     // and kept in memory if that fails too, so a player never loses them
-    // to an older file.
+    // to an older file. A failure just like the last load's comes back
+    // marked `told`: the player hears of it once, not at every Start.
     FileResult Load();
 
     // Writes the record; on failure it is kept in memory for later loads.
@@ -30,6 +31,7 @@ private:
     std::filesystem::path folder_;
     OptionsRecord record_;
     bool unsaved_ = false;
+    FileResult lastLoad_;
 };
 
 }  // namespace tessaro

@@ -11,13 +11,14 @@ namespace tessaro {
 
 enum class PracticeMovesStatus {
     Ok,
-    NotANumber,  // not a number at all, or not even a signed 32-bit one
-    OutOfRange,  // a whole number (after rounding), but outside 0..kMaxDifficulty
+    NotANumber,  // not a number at all
+    OutOfRange,  // a number, but not a whole number 0..kMaxDifficulty after rounding
 };
 
 struct PracticeMoves {
     PracticeMovesStatus status = PracticeMovesStatus::NotANumber;
-    // Ok: the moves to store. OutOfRange: the number typed, for the message.
+    // Ok: the moves to store. OutOfRange: the number typed when it fits in
+    // 32 bits, else 0.
     std::int32_t value = 0;
 };
 

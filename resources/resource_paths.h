@@ -11,5 +11,7 @@ extern const char kLogoPath[];              // splash logo, 323 x 321
 extern const char kRainbowPath[];           // congratulations background, 192 x 134
 extern const char kCatIconPath[];           // beckoning cat, 32 x 32
 extern const char kClickSoundFileName[];    // looked for in the program's folder
+// The program icon at every installed size, :/tessaro/icons/<n>x<n>/tessaro.png.
+extern const int kProgramIconSizes[7];
 
 }  // namespace tessaro

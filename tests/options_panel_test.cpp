@@ -122,6 +122,38 @@ private slots:
             QVERIFY2(widget->sizeHint().width() <= widget->width(), qPrintable(widget->objectName()));
     }
 
+    void largeFontsGrowTheControlsNeverShrinkTheText() {
+        for (double points : {16.0, 20.0}) {
+            QWidget window;
+            QFont large = window.font();
+            large.setPointSizeF(points);
+            window.setFont(large);
+            window.resize(1200, 900);
+            auto* panel = new OptionsPanel(&window, *store_, TwipsScale{15.0});
+            window.show();
+            panel->mnuOption_Click();
+            const QList<QWidget*> mine = {panel->cmbOption(0), panel->cmbOption(1), panel->chkOption(0),
+                                          panel->chkOption(1), panel->cmdOk(), panel->cmdCancel(),
+                                          panel->lblOption(0), panel->lblOption(1)};
+            for (QWidget* w : mine) {
+                const QString what = QStringLiteral("%1 at %2 pt").arg(w->objectName()).arg(points);
+                QCOMPARE(w->font().pointSizeF(), points);  // never smaller than the player's
+                const QRect box(w->mapTo(panel, QPoint(0, 0)), w->size());
+                QVERIFY2(panel->rect().contains(box), qPrintable(what));
+                QVERIFY2(box.top() > panel->tabBar()->geometry().bottom(), qPrintable(what));
+                QVERIFY2(w->height() >= w->fontMetrics().height(), qPrintable(what));
+                if (auto* button = qobject_cast<QPushButton*>(w))
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 4, qPrintable(what));
+                else if (!qobject_cast<QComboBox*>(w))
+                    QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(what));
+                for (QWidget* other : mine)
+                    if (other != w)
+                        QVERIFY2(!box.intersects(QRect(other->mapTo(panel, QPoint(0, 0)), other->size())), qPrintable(what));
+            }
+            QVERIFY2(panel->cmbOption(1)->width() >= panel->cmbOption(1)->sizeHint().width() - 1, "Practice fits its box");
+        }
+    }
+
     void tabWalksTheControlsInOrder() {
         panel_->mnuOption_Click();
         QCOMPARE(QApplication::focusWidget(), cmb(0));

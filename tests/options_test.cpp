@@ -157,8 +157,18 @@ TEST(OptionsFile, UnwritableFolderWithoutTheFileFailsWithoutTouchingTheRecord) {
     const FileResult r = LoadOptions(record, dir.path());
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.errorCode, EACCES) << "the reason is the folder, not the missing file";
+    EXPECT_TRUE(r.missing);
+    const std::string message = OptionsFileMessage(r, false);
+    EXPECT_NE(message.find("ファイルがありません。このフォルダには書き込めないため"), std::string::npos) << message;
+    EXPECT_EQ(message.find("権限がありません"), std::string::npos) << message;
     EXPECT_EQ(record, (OptionsRecord{3, 5, -1}));
     EXPECT_FALSE(SaveOptions(record, dir.path()).ok);
+
+    // The player hears of it at the first load, not at every one.
+    OptionsStore store(dir.path());
+    EXPECT_FALSE(store.Load().told);
+    EXPECT_TRUE(store.Load().told);
+    EXPECT_TRUE(store.Load().told);
 }
 
 TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
@@ -178,7 +188,10 @@ TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
         {dir.path() / "missing" / "deeper", ENOENT},
         {dir.path() / "dir", EISDIR},           // a folder where the file should be
         {dir.path() / "fifo", EINVAL},          // a pipe: must not hang the game
+        {fs::path(), ENOENT},                   // no folder: never the current one
     };
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.path());
     for (const auto& c : cases) {
         OptionsRecord record{6, 20, -1};
         const FileResult loaded = LoadOptions(record, c.folder);
@@ -189,6 +202,8 @@ TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
         EXPECT_FALSE(saved.ok) << c.folder;
         EXPECT_FALSE(OptionsFileMessage(loaded, false).empty());
     }
+    EXPECT_FALSE(fs::exists(dir.path() / kOptionsFileName));
+    fs::current_path(before);
 }
 
 TEST(OptionsStore, ChoicesThatCouldNotBeSavedSurviveTheNextLoad) {

@@ -28,8 +28,9 @@ TEST(PracticeMoves, KeepsWhatANewGameCanUseAndNamesTheRest) {
         // Whole numbers the game cannot use keep their value for the message.
         {"-1", kRange, -1}, {"-0.6", kRange, -1}, {"10000", kRange, 10000}, {"9999.5", kRange, 10000},
         {"2147483647", kRange, 2147483647}, {"2147483647.4", kRange, 2147483647}, {"-2147483648", kRange, INT32_MIN},
-        // Past 32 bits the text is not read as a number at all.
-        {"2147483647.5", kNaN}, {"2147483648", kNaN}, {"-2147483649", kNaN}, {"99999999999999999999", kNaN},
+        // Past 32 bits just as much out of range, with no value to show.
+        {"2147483647.5", kRange, 0}, {"2147483648", kRange, 0}, {"-2147483649", kRange, 0},
+        {"99999999999", kRange, 0}, {"99999999999999999999", kRange, 0},
         {"", kNaN}, {"   ", kNaN}, {"abc", kNaN}, {"1e3", kNaN}, {"0x10", kNaN}, {"\xEF\xBC\x92", kNaN},  // full-width 2
     };
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program, end to end, as a player uses it under its own X server
-# and window manager: the splash, then the maximised main window titled
+# and window manager, from a folder named in Latin-1: the splash, then the
+# maximised main window titled
 # "Tessaro"; Game > Start through the keyboard; presses on move buttons at
 # the pixels the geometry gives; a screenshot whose every block has the
 # colour the model predicts; Game > Quit, and the program ends with status 0.
@@ -14,6 +15,13 @@ source "$(dirname "$0")/xsession.sh"
 probe=$2
 xsession_start 1024x768
 xsession_game "$1"
+# In a folder whose name is not valid UTF-8 ("café" in Latin-1): the game
+# still finds itself there, and keeps its options there, not in the
+# player's configuration folder.
+mv "$game_dir" "$xs_work/caf"$'\xe9'
+game_dir="$xs_work/caf"$'\xe9'
+mkdir "$xs_work/home"
+game_env=(HOME="$xs_work/home" XDG_CONFIG_HOME=)
 
 start=$(date +%s%N)
 launch
@@ -37,6 +45,8 @@ moves=(1:1 3:2 5:3 2:3 6:1)
 for m in "${moves[@]}"; do press "${m%:*}" "${m#*:}"; done
 checked() { shot "$xs_work/after.png" && "$probe" check "$xs_work/after.png" "$client_x" "$client_y" "$client_w" "$client_h" 3 "${moves[@]}"; }
 wait_for 10 checked || { "$probe" check "$xs_work/after.png" "$client_x" "$client_y" "$client_w" "$client_h" 3 "${moves[@]}"; fail "the net does not show the moves"; }
+
+[ ! -e "$xs_work/home/.config/Tessaro" ] || { find "$xs_work/home" >&2; fail "the options went to the player's configuration folder"; }
 
 # Game > Quit, by the menus' access keys.
 menu alt+g

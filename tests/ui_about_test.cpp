@@ -11,6 +11,7 @@
 
 #include "ui/app_info.h"
 #include "ui/frm_about.h"
+#include "ui/pictures.h"
 #include "ui/key_value.h"
 
 namespace tessaro {
@@ -241,6 +242,36 @@ private slots:
         const QImage image = about.grab().toImage();
         QCOMPARE(image.pixelColor(200, 163), QColor(128, 128, 128));
         QCOMPARE(image.pixelColor(200, 164), QColor(Qt::white));
+    }
+
+    void picturesStayCrispAtWholeScales() {
+        QStringList log;
+        FakeRegistry registry(log);
+        frmAbout about(registry, TwipsScale{15.0});
+        for (QLabel* label : about.picIcon) {
+            const QImage source = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+            std::set<QRgb> drawn;
+            for (int y = 0; y < source.height(); ++y)
+                for (int x = 0; x < source.width(); ++x) drawn.insert(source.pixel(x, y));
+            for (int ratio : {2, 3}) {
+                QImage shown(label->size() * ratio, QImage::Format_ARGB32);
+                shown.fill(Qt::transparent);
+                shown.setDevicePixelRatio(ratio);
+                label->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+                // Each picture pixel is a ratio x ratio square of its own colour.
+                const QPoint corner = label->contentsRect().topLeft() * ratio;
+                for (int y = 0; y < source.height() * ratio; ++y)
+                    for (int x = 0; x < source.width() * ratio; ++x)
+                        QCOMPARE(shown.pixel(corner + QPoint(x, y)), source.pixel(x / ratio, y / ratio));
+            }
+            QVERIFY(drawn.size() > 2);
+        }
+    }
+
+    void windowIconOffersEveryInstalledSize() {
+        const QList<QSize> sizes = ProgramIcon().availableSizes();
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        QVERIFY(!ProgramIcon().pixmap(QSize(256, 256)).isNull());
     }
 
     void tabOrderAndButtons() {

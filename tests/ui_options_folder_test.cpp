@@ -83,6 +83,9 @@ TEST(OptionsFolder, ChoosesByWhatCanBeWritten) {
         {"installed, system folder", true, {false, false, false, kUser, true}, kUser, {kUser}},
         {"installed, per-user folder cannot be made: the save reports it there", true,
          {true, false, false, kUser, false}, kUser, {kUser}},
+        // No home at all (root from a bare environment): no folder, so loads
+        // and saves fail with a message, never falling back to /usr/games.
+        {"installed, no per-user folder at all: none", true, {true, false, false, "", true}, "", {}},
     };
     for (const Case& c : cases) {
         Asked asked;

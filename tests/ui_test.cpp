@@ -8,10 +8,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
+
 #include <deque>
 #include <fstream>
 #include <map>
@@ -34,6 +38,7 @@
 #include "ui/options_panel.h"
 #include "ui/qt_surface.h"
 #include "ui/registry.h"
+#include "ui/startup.h"
 
 namespace tessaro {
 
@@ -111,7 +116,7 @@ struct FakeDialogs final : WindowDialogs {
         if (realCongratulations) WindowDialogs::ShowCongratulations(owner, scale, left, top, std::move(ok));
         else ok();
     }
-    void ShowAbout(Registry&, TwipsScale) override { ++abouts; }
+    void ShowAbout(QWidget*, Registry&, TwipsScale) override { ++abouts; }
     // The real records window unless a test only counts the openings.
     bool realRecords = true;
     int recordsShown = 0;
@@ -129,7 +134,7 @@ struct Harness {
     RecordsStore records{dir.filePath(QStringLiteral("data")).toStdString()};
     testing::ScriptedRandom random;
     FakeDialogs dialogs;
-    ClickSound sound{dir.filePath(QStringLiteral("Click.wav"))};
+    ClickSound sound{dir.filePath(QStringLiteral("Click.wav")).toStdString()};
     SystemInfoRegistry registry{std::vector<std::filesystem::path>{}};
     FakeClock clock;
     frmCube window{{options, records, random, dialogs, sound, registry, clock, TwipsScale{15}}};
@@ -472,6 +477,56 @@ private slots:
         QCOMPARE(h.options.Record().Difficulty, 2);  // halves go to the even neighbour
     }
 
+    void anyNumberOutsideTheMovesIsOutOfRangeEvenPast32Bits() {
+        Harness h(Record(4, 5));
+        h.Show();
+        const QStringList typed = {"10000", "-1", "2147483648", "99999999999", " -2147483649 "};
+        for (const QString& text : typed) {
+            h.typed << text;
+            h.window.Form_KeyDown(83, 1);
+        }
+        QCOMPARE(h.messages.size(), typed.size());
+        for (int i = 0; i < typed.size(); ++i)
+            QCOMPARE(h.messages[i], QStringLiteral("シャッフルの回数は0から9999までです。\n%1 は使えません。").arg(typed[i].trimmed()));
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));
+    }
+
+    void typedTextComesBackAsPlainTextNeverAsMarkup() {
+        // The real message box, over a picture the markup names: a FIFO,
+        // which would hang the game if anything tried to read it.
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("picture")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        OptionsStore options(dir.path().toStdString());
+        RecordsStore records(dir.filePath(QStringLiteral("data")).toStdString());
+        testing::ScriptedRandom random;
+        // The real message boxes; only the input box answers by itself.
+        struct TypedInput final : WindowDialogs {
+            QString text;
+            QString InputBox(QWidget*, const QString&, const QString&) override { return text; }
+        } dialogs;
+        ClickSound sound(dir.filePath(QStringLiteral("Click.wav")).toStdString());
+        SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
+        FakeClock clock;
+        frmCube w({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});
+        const QStringList typed = {QStringLiteral("<img src=\"%1\">").arg(QString::fromLocal8Bit(fifo)),
+                                   QStringLiteral("<b>5</b>")};
+        QStringList shown;
+        for (const QString& text : typed) {
+            dialogs.text = text;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                QCOMPARE(box->textFormat(), Qt::PlainText);
+                shown << box->text();
+                box->close();
+            });
+            w.Form_KeyDown(83, 1);
+        }
+        QCOMPARE(shown.size(), 2);
+        for (int i = 0; i < 2; ++i) QVERIFY2(shown[i].contains(QStringLiteral("「%1」").arg(typed[i])), qPrintable(shown[i]));
+    }
+
     void winningStopsTheClockAndEndsTheGamesInput() {
         Harness h;
         h.Show();
@@ -554,6 +609,68 @@ private slots:
                                                           h.window.Scale().ToPixels(last.ButtonTop())));
     }
 
+    void pressesOnTheSmileyOrALabelAreTheirsNotTheNets() {
+        // The smiley stands on the button the demonstration presses next.
+        Harness h;
+        h.Show();
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        std::vector<bool> unchanged;
+        h.onWait = [&](PauseKind kind) {
+            if (kind != PauseKind::Demonstration) return;
+            const Cube before = *h.window.game().CubeState();
+            QTest::mouseClick(h.window.imgDemoPointa(0), Qt::LeftButton);
+            unchanged.push_back(SameCells(*h.window.game().CubeState(), before));
+        };
+        h.Start(3, kThreeMoves);
+        QCOMPARE(unchanged, std::vector<bool>(kThreeMoves.size(), true));
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
+
+        // A status label over a button, as in a short window: the press is the label's.
+        h.onWait = nullptr;
+        h.window.sstOption()->chkOption(1)->setChecked(false);
+        h.Start(3, kThreeMoves);
+        h.Click(1, 1);
+        const Ishape& b = h.Button(2, 2);
+        const QPoint middle = h.Middle(b.ButtonLeft(), b.ButtonTop(), h.window.game().BoardState().HalfBlock);
+        for (int i : {0, 1, 2}) {
+            QLabel* label = h.window.lblMes(i);
+            label->setText(QStringLiteral("label"));
+            label->show();
+            label->move(middle - QPoint(label->width() / 2, label->height() / 2));
+            const Cube before = *h.window.game().CubeState();
+            QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {}, middle);
+            QVERIFY2(SameCells(*h.window.game().CubeState(), before), qPrintable(label->text()));
+            QCOMPARE(h.window.game().ClickCount, 1);
+            label->hide();
+        }
+        QTest::mouseClick(h.window.clientArea(), Qt::LeftButton, {}, middle);  // uncovered, it moves
+        QCOMPARE(h.window.game().ClickCount, 2);
+    }
+
+    void pressOnTheNetLeavesTheKeysWithTheOpenPanel() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.clientArea()->setFocus();
+        h.window.mnuOption_Click();
+        QComboBox* box = h.window.sstOption()->cmbOption(0);
+        QTRY_VERIFY(box->hasFocus());
+        h.Click(2, 1);  // the rest of the window stays usable (this button is clear of the panel)
+        std::vector<RecordedMove> moves = kThreeMoves;
+        moves.push_back({2, 1});
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QVERIFY(box->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z);  // typed, not an undo
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ShiftModifier);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QVERIFY(h.inputTitle.isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // still Cancel
+        QVERIFY(!h.window.sstOption()->isVisible());
+        QTRY_VERIFY(h.window.clientArea()->hasFocus());
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z);  // the window's again
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+    }
+
     void closingDuringAPauseEndsTheGameAtOnce() {
         // The shuffle's quarter second and the demonstration's step, each
         // cut short by closing the window inside it.
@@ -614,6 +731,25 @@ private slots:
         QVERIFY(h.messages[0].contains(QStringLiteral("読み込めませんでした")));
         QCOMPARE(h.window.game().BlockN(), 2);
         QVERIFY(h.window.timGame()->isActive());
+    }
+
+    void aLoadErrorIsToldOnceUntilALoadSucceeds() {
+        Harness h;
+        QFile::remove(h.OptionsFile());
+        QDir(h.dir.path()).mkdir(QStringLiteral("GameOpt.dat"));
+        h.Show();
+        for (int i = 0; i < 3; ++i) h.window.mnuStart()->trigger();
+        h.window.mnuOption_Click();
+        h.window.sstOption()->cmdCancel_Click();
+        QCOMPARE(h.messages.size(), 1);
+        QDir(h.dir.path()).rmdir(QStringLiteral("GameOpt.dat"));
+        WriteFile(h.OptionsFile(), Record(3, 0));
+        h.window.mnuStart()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QFile::remove(h.OptionsFile());
+        QDir(h.dir.path()).mkdir(QStringLiteral("GameOpt.dat"));
+        h.window.mnuStart()->trigger();  // after a good load it is news again
+        QCOMPARE(h.messages.size(), 2);
     }
 
     // ---------------------------------------------------------------- faults
@@ -917,6 +1053,99 @@ private slots:
         }
     }
 
+    void clientAreaPaintsEveryDevicePixelAtEveryScale() {
+        // The area painted into a window's image below a menu bar of a few
+        // heights, so that its top edge falls on, between and half-way
+        // between device rows: every device pixel of the area shows the
+        // backing image (or the ground past its last pixel), with no row
+        // left as it was and no blending.
+        const QRgb ground = QColor(224, 224, 224).rgb();
+        for (qreal dpr : {1.0, 1.25, 1.5, 1.75, 2.0, 2.25, 2.5, 3.0}) {
+            QtSurface surface(TwipsScale{15}, QColor(224, 224, 224));
+            ClientArea area(nullptr, surface, QColor(224, 224, 224));
+            area.resize(445, 392);
+            surface.Resize(area.size(), dpr);
+            Cube cube(3);
+            Board board;
+            BlockSizeCalc(board, 3, 6675, 5880);
+            board.ResetBlocks(3);
+            BlockDrawAll(board, cube, surface, 6675);
+            ButtonMakeAll(board, 3, surface);
+            const QImage& drawn = surface.Image();
+            for (int menu : {17, 19, 22, 34}) {
+                const int top = qRound(menu * dpr);  // the area's first device row
+                QImage window(qCeil(445 * dpr), qCeil((392 + menu) * dpr), QImage::Format_RGB32);
+                window.fill(Qt::black);
+                window.setDevicePixelRatio(dpr);
+                QPainter painter(&window);
+                area.render(&painter, QPoint(0, menu));
+                painter.end();
+                const int bottom = qRound((392 + menu) * dpr);  // past the area's last device row
+                const int right = qRound(445 * dpr);
+                for (int y = top; y < bottom; ++y)
+                    for (int x = 0; x < right; ++x) {
+                        const QPoint at(x, y - top);
+                        const QRgb want = drawn.rect().contains(at) ? drawn.pixel(at) : ground;
+                        if (window.pixel(x, y) != want)
+                            QFAIL(qPrintable(QStringLiteral("ratio %1, menu %2: device pixel %3,%4 is %5, not %6")
+                                                 .arg(dpr).arg(menu).arg(x).arg(y)
+                                                 .arg(QColor(window.pixel(x, y)).name(), QColor(want).name())));
+                    }
+            }
+        }
+    }
+
+    void statusLabelsNeverOverlapWhateverTheFont() {
+        for (double points : {0.0, 16.0, 20.0}) {
+            Harness h;
+            if (points > 0) {
+                QFont large = h.window.font();
+                large.setPointSizeF(points);
+                h.window.setFont(large);
+            }
+            h.Show(900, 300);
+            h.Start(3, kThreeMoves);
+            h.Click(1, 1);
+            h.window.timGame_Timer();
+            h.window.ShowNotice(h.window.lblMes(1)->x() * 15.0, h.window.game().BoardState().BlockSize + 400,
+                                "ただいまデモ中につき自動操作中");
+            QList<QLabel*> shown;
+            for (int i : {0, 1, 2, 3}) {
+                QLabel* l = h.window.lblMes(i);
+                QVERIFY2(l->font().pointSizeF() >= (points > 0 ? points : l->font().pointSizeF()), "never smaller");
+                for (QLabel* other : shown) QVERIFY2(!l->geometry().intersects(other->geometry()), qPrintable(QString::number(points)));
+                if (i != 1) shown << l;  // the notice stands in for the clock
+            }
+            if (points == 0)  // at the usual size the labels keep their places
+                for (int i : {0, 1, 2})
+                    QCOMPARE(h.window.lblMes(i)->y(), h.window.Scale().ToPixels(h.window.game().BoardState().BlockSize + 400 * i));
+        }
+    }
+
+    void smileyStaysCrispWhenStretched() {
+        // Stretched to a button of any size, at 1x, 2x and 3x: only the
+        // picture's own colours, never a smoothed blend of two.
+        Harness h;
+        QLabel* smiley = h.window.imgDemoPointa(0);
+        const QImage source = smiley->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        const auto clearAsOne = [](QRgb c) { return qAlpha(c) == 0 ? 0 : c; };
+        std::set<QRgb> own = {0};
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x) own.insert(clearAsOne(source.pixel(x, y)));
+        for (int side : {32, 40, 57})
+            for (int ratio : {1, 2, 3}) {
+                smiley->resize(side, side);
+                QImage shown(smiley->size() * ratio, QImage::Format_ARGB32);
+                shown.fill(Qt::transparent);
+                shown.setDevicePixelRatio(ratio);
+                smiley->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);  // no window ground
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        QVERIFY2(own.count(clearAsOne(shown.pixel(x, y))),
+                                 qPrintable(QStringLiteral("%1 px at %2x").arg(side).arg(ratio)));
+            }
+    }
+
     void demonstrationWaitsUntilTheSecondWholeSecond() {
         const std::vector<std::pair<std::int64_t, std::int64_t>> waits = {
             {1'000'000, 2000}, {1'000'999, 1001}, {1'000'300, 1700}, {-300, 1300}};
@@ -1011,6 +1240,25 @@ private slots:
         QVERIFY(GameAgrees(h.window));
         QVERIFY(h.window.timGame()->isActive());
         QCOMPARE(h.clock.started, 5000 * 2 + 38);
+    }
+
+    // Last: the whole start-up sets program-wide things (the font, the
+    // current folder) that the tests above do not expect.
+    void startUpUnloadsTheSplashOnceTheWindowIsUp() {
+        int splashes = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* window = qobject_cast<frmCube*>(top);
+                if (window == nullptr || !window->isVisible()) continue;
+                splashes = 0;
+                for (QWidget* other : QApplication::topLevelWidgets()) splashes += qobject_cast<frmSplash*>(other) != nullptr;
+                window->close();
+            }
+        });
+        poll.start(50);
+        QCOMPARE(Main(*qobject_cast<QApplication*>(QCoreApplication::instance())), 0);
+        QCOMPARE(splashes, 0);  // destroyed, not only hidden
     }
 };
 

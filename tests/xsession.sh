@@ -4,6 +4,7 @@
 
 xs_pids=()
 xs_work=$(mktemp -d)
+game_env=()  # NAME=value pairs the game starts with
 
 xsession_cleanup() {
   for p in "${xs_pids[@]}"; do kill "$p" 2>/dev/null || true; done
@@ -29,8 +30,9 @@ wait_for() {
 }
 
 # xsession_start <width>x<height>: an X server and openbox; sets DISPLAY.
+# The server keeps its resources (xrdb) when a client disconnects.
 xsession_start() {
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$xs_work/display" 2>"$xs_work/xvfb.log" &
+  Xvfb -displayfd 3 -noreset -screen 0 "$1x24" -nolisten tcp 3>"$xs_work/display" 2>"$xs_work/xvfb.log" &
   xs_pids+=($!)
   wait_for 20 test -s "$xs_work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$xs_work/display")"
@@ -62,7 +64,7 @@ options() {
 
 # Starts the game; sets game_pid, and window once the main window is up.
 launch() {
-  "$game_dir/tessaro" >"$xs_work/game.log" 2>&1 &
+  env "${game_env[@]}" "$game_dir/tessaro" >"$xs_work/game.log" 2>&1 &
   game_pid=$!
   xs_pids+=($game_pid)
   main_window() { xdotool search --onlyvisible --name '^Tessaro$' | head -n1 | grep -q .; }
@@ -91,10 +93,11 @@ find_client() {
   client_h=$((h - column))
 }
 
-# press <kind> <line> [probe]: a left click on the middle of a move button.
+# press <kind> <line>: a left click on the middle of a move button. With
+# ratio set, the client area's size is in device pixels at that ratio.
 press() {
   local x y
-  "$probe" buttons "$client_w" "$client_h" "$net_n" >"$xs_work/buttons.txt"
+  "$probe" buttons "$client_w" "$client_h" "$net_n" ${ratio:-} >"$xs_work/buttons.txt"
   read -r x y < <(awk -v k="$1" -v l="$2" '$1 == k && $2 == l { print $3, $4 }' "$xs_work/buttons.txt")
   xdotool mousemove "$((client_x + x))" "$((client_y + y))" click 1
 }

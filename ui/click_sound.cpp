@@ -1,21 +1,23 @@
 #include "ui/click_sound.h"
 
-#include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace tessaro {
 
-ClickSound::ClickSound(QString wavPath) : path_(std::move(wavPath)) {}
+ClickSound::ClickSound(std::filesystem::path wavPath) : path_(std::move(wavPath)) {}
 
 ClickSound::~ClickSound() = default;
 
 void ClickSound::Prepare() {
     if (prepared_) return;
     prepared_ = true;
-    if (!QFileInfo(path_).isFile()) return;  // no file: silence, not an error
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path_, error)) return;  // no file: silence, not an error
+    name_ = std::make_unique<OpenableName>(path_);
+    if (name_->Name().isEmpty()) return;
     effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(path_));
+    effect_->setSource(QUrl::fromLocalFile(name_->Name()));
 }
 
 void ClickSound::PlayClick() {

@@ -2,8 +2,10 @@
 // "Click.wav" from the program's folder, played without waiting for it. A
 // missing or broken file, or a machine without sound, stays silent.
 
-#include <QString>
+#include <filesystem>
 #include <memory>
+
+#include "ui/file_names.h"
 
 class QSoundEffect;
 
@@ -18,7 +20,7 @@ public:
 
 class ClickSound final : public Sound {
 public:
-    explicit ClickSound(QString wavPath);
+    explicit ClickSound(std::filesystem::path wavPath);
     ~ClickSound() override;
 
     // The player is made on the first click, not before: a game that is
@@ -29,7 +31,8 @@ public:
 private:
     void Prepare();
 
-    QString path_;
+    std::filesystem::path path_;
+    std::unique_ptr<OpenableName> name_;
     bool prepared_ = false;
     std::unique_ptr<QSoundEffect> effect_;
 };

@@ -9,7 +9,8 @@
 
 namespace tessaro {
 
-ClientArea::ClientArea(QWidget* parent, QtSurface& surface) : QWidget(parent), surface_(surface) {
+ClientArea::ClientArea(QWidget* parent, QtSurface& surface, QColor background)
+    : QWidget(parent), surface_(surface), background_(background) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the backing image covers every pixel
 }
@@ -17,17 +18,21 @@ ClientArea::ClientArea(QWidget* parent, QtSurface& surface) : QWidget(parent), s
 void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& image = surface_.Image();
-    const QRect target = event->rect();
     const qreal dpr = surface_.DevicePixelRatio();
-    const QRect source = QRectF(target.x() * dpr, target.y() * dpr, target.width() * dpr, target.height() * dpr)
+    // Painting goes in whole device pixels. At a fractional ratio the area's
+    // logical rectangles fall between device rows, and images placed by them
+    // can leave a row unpainted between one and the next; the same integer
+    // offset for every piece cannot. The edge rows that the image may not
+    // reach take the ground first.
+    painter.fillRect(event->rect(), background_);
+    painter.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+    const QRect source = QRectF(QPointF(event->rect().topLeft()) * dpr, QSizeF(event->rect().size()) * dpr)
                              .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1)
                              .intersected(image.rect());
-    if (source.isEmpty()) {
-        painter.fillRect(target, palette().window());
-        return;
-    }
+    if (source.isEmpty()) return;
     if (image.format() != QImage::Format_Indexed8) {
-        painter.drawImage(QRectF(QPointF(source.topLeft()) / dpr, QSizeF(source.size()) / dpr), image, source);
+        painter.drawImage(source.topLeft(), image, source);
         return;
     }
     // The one-byte pixels become screen pixels a strip at a time, through a
@@ -43,13 +48,17 @@ void ClientArea::paintEvent(QPaintEvent* event) {
             auto* to = reinterpret_cast<QRgb*>(strip_.scanLine(r));
             for (int x = 0; x < source.width(); ++x) to[x] = table[from[x]];
         }
-        const QRectF place(source.left() / dpr, top / dpr, source.width() / dpr, rows / dpr);
-        painter.drawImage(place, strip_, QRectF(0, 0, source.width(), rows));
+        painter.drawImage(QPoint(source.left(), top), strip_, QRect(0, 0, source.width(), rows));
     }
 }
 
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
+    // A press on a control standing on the area (a status label, the
+    // demonstration's smiley, the options panel) is that control's, even
+    // when the control passes it on: only presses on the area itself move.
+    if (childAt(event->position().toPoint()) != nullptr) return;
+    // While the options panel is open the keys stay with it (see frmCube).
+    if (focusPolicy() & Qt::ClickFocus) setFocus(Qt::MouseFocusReason);
     if (onMouseDown) onMouseDown(event->button(), event->modifiers(), event->position());
 }
 

@@ -29,7 +29,7 @@ public:
                                      std::function<void()> ok) = 0;
     // The about window; the registry is where it looks up the
     // system-information tool.
-    virtual void ShowAbout(Registry& registry, TwipsScale scale) = 0;
+    virtual void ShowAbout(QWidget* owner, Registry& registry, TwipsScale scale) = 0;
     // The records window; `status` tells where the records are kept.
     virtual void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) = 0;
 };
@@ -41,7 +41,7 @@ public:
     QString InputBox(QWidget* owner, const QString& title, const QString& prompt) override;
     void ShowCongratulations(QWidget* owner, TwipsScale scale, double left, std::int32_t top,
                              std::function<void()> ok) override;
-    void ShowAbout(Registry& registry, TwipsScale scale) override;
+    void ShowAbout(QWidget* owner, Registry& registry, TwipsScale scale) override;
     void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) override;
 };
 

@@ -12,7 +12,9 @@
 #include <algorithm>
 
 #include "resources/resource_paths.h"
+#include "ui/readable_text.h"
 #include "ui/app_info.h"
+#include "ui/pictures.h"
 #include "ui/version_text.h"
 
 namespace tessaro {
@@ -62,13 +64,19 @@ QLabel* MakeLabel(QWidget* parent, TextLines lines, bool blackText) {
     if (blackText) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
+        // Black text stays black; under a dark colour scheme it gets a white
+        // ground of its own rather than vanish into the window's.
+        if (ContrastRatio(Qt::black, palette.color(QPalette::Window)) < kReadableContrast) {
+            palette.setColor(QPalette::Window, Qt::white);
+            label->setAutoFillBackground(true);
+        }
         label->setPalette(palette);
     }
     return label;
 }
 
 QLabel* MakePicture(QWidget* parent, const char* resource) {
-    auto* picture = new QLabel(parent);
+    auto* picture = new PixelArtLabel(parent);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A picture that is not there (yet) leaves the box empty.
     picture->setPixmap(QPixmap(QString::fromUtf8(resource)));

@@ -7,8 +7,15 @@
 
 #include "resources/resource_paths.h"
 #include "ui/japanese_font.h"
+#include "ui/readable_text.h"
 
 namespace tessaro {
+
+namespace {
+
+const QColor kCongratulationsHalo(40, 40, 80);  // deep blue-grey, like the shadow of the bands
+
+}  // namespace
 
 frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double left, std::int32_t top,
                                        QPoint screenOrigin, std::function<void()> bobjClear)
@@ -20,10 +27,15 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
     setModal(true);
     setFixedSize(scale_.ToPixels(kWidth), scale_.ToPixels(kHeight));
 
-    label1_ = new QLabel(QStringLiteral("おめでとう"), this);
+    auto* label1 = new HaloLabel(QStringLiteral("おめでとう"), this);
+    label1_ = label1;
     label1_->setGeometry(scale_.ToPixels(120), scale_.ToPixels(120), scale_.ToPixels(3150), scale_.ToPixels(720));
     label1_->setFont(JapaneseGothic(36));
-    label1_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    // White on the soft rainbow, readable through a dark halo; no background.
+    QPalette palette = label1_->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label1_->setPalette(palette);
+    label1->SetHalo(kCongratulationsHalo);
     label1_->setFocusPolicy(Qt::NoFocus);
 
     cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);

@@ -7,6 +7,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QtMath>
+#include <algorithm>
+#include <limits>
+#include <vector>
 
 #include "options/options_file.h"
 #include "options/options_store.h"
@@ -18,7 +22,11 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/options_panel.h"
+#include "ui/pictures.h"
+#include "ui/readable_text.h"
 #include "ui/version_text.h"
+#include "ui/wayland_placement.h"
+#include "ui/window_ground.h"
 
 namespace tessaro {
 
@@ -71,11 +79,9 @@ void frmCube::BuildMenus() {
 }
 
 void frmCube::BuildControls() {
-    client_ = new ClientArea(this, surface_);
-    QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    client_->setPalette(palette);
-    client_->setAutoFillBackground(true);
+    // The grey ground is the area's own: the controls on it (the options
+    // panel) keep the colours of the desktop's palette.
+    client_ = new ClientArea(this, surface_, kBackground);
     setCentralWidget(client_);
     surface_.SetChanged([this](const QRect& area) { client_->update(area); });
     client_->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
@@ -95,21 +101,18 @@ void frmCube::BuildControls() {
 
     // The demonstration's pictures: the smiling pointer, stretched to its
     // control, and the all-transparent picture the mouse pointer is made of.
-    imgDemoPointa_[0] = new QLabel(client_);
+    imgDemoPointa_[0] = new PixelArtLabel(client_);
     place(imgDemoPointa_[0], 240, 2280, 480, 480);
     imgDemoPointa_[0]->setPixmap(QPixmap(QString::fromLatin1(kSmileyPath)));
     imgDemoPointa_[0]->setScaledContents(true);
     imgDemoPointa_[1] = new QLabel(client_);
     place(imgDemoPointa_[1], 840, 2280, 480, 480);
     imgDemoPointa_[1]->setPixmap(QPixmap(QString::fromLatin1(kInvisiblePointerPath)));
-    for (QLabel* image : imgDemoPointa_) {
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->hide();
-    }
+    for (QLabel* image : imgDemoPointa_) image->hide();
 
     static constexpr std::array<std::array<int, 2>, 5> kLabelPlaces = {{{240, 240}, {240, 840}, {240, 1440}, {1560, 240}, {1560, 840}}};
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(QStringLiteral("lblMes(%1)").arg(i), client_);
+        auto* label = new HaloLabel(QStringLiteral("lblMes(%1)").arg(i), client_);
         const auto& at = kLabelPlaces[static_cast<std::size_t>(i)];
         place(label, at[0], at[1], 1215, 495);
         QPalette labelPalette = label->palette();
@@ -119,7 +122,6 @@ void frmCube::BuildControls() {
         label->setAutoFillBackground(true);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->hide();
         lblMes_[static_cast<std::size_t>(i)] = label;
     }
@@ -131,7 +133,10 @@ void frmCube::BuildControls() {
 
 // ---------------------------------------------------------------- handlers
 
-void frmCube::Form_Load() { showMaximized(); }
+void frmCube::Form_Load() {
+    SetWindowGround(*this, kBackground);
+    showMaximized();
+}
 
 void frmCube::Form_Resize() {
     surface_.Resize(client_->size(), client_->devicePixelRatioF());
@@ -163,8 +168,13 @@ void frmCube::mnuQuit_Click() { close(); }
 void frmCube::mnuOption_Click() { sstOption_->mnuOption_Click(); }
 
 void frmCube::mnuAbout_Click() {
-    const ModalBox open(*this);
-    services_.dialogs.ShowAbout(services_.registry, scale_);
+    {
+        const ModalBox open(*this);
+        services_.dialogs.ShowAbout(this, services_.registry, scale_);
+    }
+    // Shown inside this window on Wayland, the about window took the focus
+    // from the client area, where the keys belong.
+    if (OnWayland()) client_->setFocus();
 }
 
 void frmCube::timGame_Timer() { game_.Tick(); }
@@ -177,8 +187,14 @@ void frmCube::closeEvent(QCloseEvent* event) {
 }
 
 bool frmCube::eventFilter(QObject* watched, QEvent* event) {
-    // When the options panel closes, the keys belong to the window again.
-    if (watched == sstOption_ && event->type() == QEvent::Hide) client_->setFocus();
+    // While the options panel is open, a press on the net still moves but
+    // leaves the keyboard with the panel (Enter, Esc; Z and Shift+S do not
+    // reach the game). When it closes, the keys belong to the window again.
+    if (watched == sstOption_ && event->type() == QEvent::Show) client_->setFocusPolicy(Qt::NoFocus);
+    if (watched == sstOption_ && event->type() == QEvent::Hide && !sstOption_->isVisibleTo(client_)) {
+        client_->setFocusPolicy(Qt::StrongFocus);
+        client_->setFocus();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -204,7 +220,9 @@ void frmCube::PracticeCommand() {
         return;
     }
     if (moves.status == PracticeMovesStatus::OutOfRange) {
-        ShowMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。").arg(kMaxDifficulty).arg(moves.value));
+        ShowMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。")
+                        .arg(kMaxDifficulty)
+                        .arg(text.trimmed()));
         return;
     }
     services_.options.Record().Difficulty = moves.value;
@@ -239,7 +257,7 @@ void frmCube::SetPointer(Pointer shape) {
 
 GameSettings frmCube::LoadSettings() {
     const FileResult loaded = services_.options.Load();
-    if (!loaded.ok) ShowMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    if (!loaded.ok && !loaded.told) ShowMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
     const OptionsRecord& record = services_.options.Record();
     return {record.OptBlockN, record.Difficulty};
 }
@@ -276,16 +294,35 @@ frmCube::ModalBox::~ModalBox() {
 
 void frmCube::PlaceLabel(Mes label, double left, std::int32_t top) {
     QLabel* l = Label(label);
+    labelTops_[static_cast<std::size_t>(label)] = scale_.ToPixels(top);
     l->move(scale_.ToPixels(left), scale_.ToPixels(top));
     l->setText(QString());
     l->adjustSize();
     l->hide();
+    KeepLabelsApart();
 }
 
 void frmCube::SetLabelText(Mes label, const std::string& text) {
     QLabel* l = Label(label);
     l->setText(QString::fromStdString(text));
     l->adjustSize();  // the labels size themselves to their text
+    KeepLabelsApart();
+}
+
+void frmCube::KeepLabelsApart() {
+    // The labels' places are 400 twips apart; a label in a large font is
+    // taller than that, and then stands just below the one above it. The
+    // notice stands in the clock's place.
+    int below = std::numeric_limits<int>::min();
+    for (const std::vector<Mes>& row : {std::vector{Mes::Faces}, {Mes::Time, Mes::Notice}, {Mes::Clicks}}) {
+        int rowBottom = below;
+        for (Mes m : row) {
+            QLabel* l = Label(m);
+            l->move(l->x(), std::max(labelTops_[static_cast<std::size_t>(m)], below));
+            rowBottom = std::max(rowBottom, l->y() + l->height());
+        }
+        below = rowBottom;
+    }
 }
 
 std::int32_t frmCube::LabelWidth(Mes label) const {
@@ -296,6 +333,7 @@ void frmCube::SetLabelVisible(Mes label, bool visible) { Label(label)->setVisibl
 
 void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text) {
     QLabel* l = Label(Mes::Notice);
+    labelTops_[static_cast<std::size_t>(Mes::Notice)] = scale_.ToPixels(top);
     l->move(scale_.ToPixels(left), scale_.ToPixels(top));
     l->setText(QString::fromStdString(text));
     l->setAutoFillBackground(false);  // no background
@@ -303,7 +341,12 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     QPalette palette = l->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     l->setPalette(palette);
+    // Pure red on the grey is hard to read (3:1); a black halo makes it 5:1.
+    auto* notice = static_cast<HaloLabel*>(l);
+    notice->SetHalo(Qt::black);
+    notice->setMargin(qCeil(notice->HaloWidth()));
     l->adjustSize();
+    KeepLabelsApart();
     l->show();
     l->raise();
 }
@@ -316,8 +359,11 @@ void frmCube::SetClockEnabled(bool enabled) {
 void frmCube::PlayClick() { services_.sound.PlayClick(); }
 
 void frmCube::ShowCongratulations(double left, std::int32_t top) {
-    const ModalBox open(*this);
-    services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
+    {
+        const ModalBox open(*this);
+        services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
+    }
+    if (OnWayland()) client_->setFocus();  // as after the about window
 }
 
 void frmCube::RecordWin(const GameResult& result) {

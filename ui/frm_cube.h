@@ -121,6 +121,7 @@ private:
         frmCube& window;
     };
     void WaitOver();
+    void KeepLabelsApart();
 
     Services services_;
     TwipsScale scale_;
@@ -132,6 +133,7 @@ private:
 
     ClientArea* client_ = nullptr;
     std::array<QLabel*, 5> lblMes_{};
+    std::array<int, 4> labelTops_{};  // pixels: where the game placed labels 0 to 3
     std::array<QLabel*, 2> imgDemoPointa_{};
     OptionsPanel* sstOption_ = nullptr;
     QTimer* timGame_ = nullptr;

@@ -11,15 +11,19 @@
 #include "resources/resource_paths.h"
 #include "ui/japanese_font.h"
 #include "ui/version_text.h"
+#include "ui/wayland_placement.h"
 
 namespace tessaro {
 
 frmSplash::frmSplash(TwipsScale scale)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), scale_(scale) {
-    setFixedSize(scale_.ToPixels(kWidth), scale_.ToPixels(kHeight));
+    body_ = new QWidget(this);
+    body_->setFixedSize(scale_.ToPixels(kWidth), scale_.ToPixels(kHeight));
+    if (OnWayland()) setAttribute(Qt::WA_TranslucentBackground);
+    else setFixedSize(body_->size());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    frame1_ = new QFrame(this);
+    frame1_ = new QFrame(body_);
     frame1_->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame1_->setGeometry(scale_.ToPixels(150), scale_.ToPixels(60), scale_.ToPixels(7080), scale_.ToPixels(4050));
 
@@ -64,12 +68,24 @@ void frmSplash::Form_Load() {
     lblCopyright_->setText(QStringLiteral("作　者　") + QString::fromUtf8(app::kRightsHolder));
 }
 
+void frmSplash::setVisible(bool visible) {
+    if (visible && OnWayland()) setWindowState(windowState() | Qt::WindowMaximized);
+    QWidget::setVisible(visible);
+}
+
+void frmSplash::resizeEvent(QResizeEvent*) {
+    body_->move((width() - body_->width()) / 2, (height() - body_->height()) / 2);
+    // Presses on the clear rest of the screen go to what lies beneath.
+    if (size() != body_->size()) setMask(body_->geometry());
+}
+
 void frmSplash::paintEvent(QPaintEvent*) {
     // A fixed dialog border without a title bar.
     QPainter painter(this);
+    if (testAttribute(Qt::WA_TranslucentBackground)) painter.fillRect(body_->geometry(), palette().window());
     QStyleOptionFrame frame;
     frame.initFrom(this);
-    frame.rect = rect();
+    frame.rect = body_->geometry();
     frame.lineWidth = 2;
     frame.midLineWidth = 0;
     frame.state |= QStyle::State_Raised;

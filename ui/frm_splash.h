@@ -25,14 +25,20 @@ public:
     static constexpr int kWidth = 7380;  // twips
     static constexpr int kHeight = 4245;
 
+    // Centred on the screen. On Wayland, where no window can be placed, the
+    // window covers the work area, clear but for the splash in its middle.
+    void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
     QLabel* MakeLabel(int left, int top, int width, int height);
 
     TwipsScale scale_;
+    QWidget* body_;  // the splash itself: the whole window but on Wayland
     QFrame* frame1_;
     QLabel* imgLogo_;
     QLabel* lblProductName_;

@@ -1,5 +1,8 @@
 #include "ui/japanese_font.h"
 
+#include <QGuiApplication>
+#include <algorithm>
+
 namespace tessaro {
 
 QStringList JapaneseGothicFamilies() {
@@ -11,7 +14,8 @@ QStringList JapaneseGothicFamilies() {
 QFont JapaneseGothic(double pointSize, bool bold) {
     QFont font;
     font.setFamilies(JapaneseGothicFamilies());
-    font.setPointSizeF(pointSize);
+    // Never smaller than the player's own font size.
+    font.setPointSizeF(std::max(pointSize, QGuiApplication::font().pointSizeF()));
     font.setBold(bold);
     return font;
 }

@@ -9,7 +9,8 @@ namespace tessaro {
 // face where installed, else the Gothic fonts Debian ships.
 QStringList JapaneseGothicFamilies();
 
-// The font the windows' big texts are set in.
+// The font the windows' big texts are set in, at least as large as the
+// application's font (the player's).
 QFont JapaneseGothic(double pointSize, bool bold = false);
 
 // The toolkit's default font, with Japanese text set in the same Gothic

@@ -3,13 +3,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
+#include <cstdlib>
 #include <system_error>
 
 #include "options/options_file.h"
 #include "ui/app_info.h"
+#include "ui/file_names.h"
 
 namespace tessaro {
 
@@ -30,12 +29,11 @@ OptionsFolderSystem RealOptionsFolderSystem() {
     system.canWrite = [](const std::filesystem::path& path) {
         return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
     };
-    system.userConfigFolder = [] {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        return std::filesystem::path(QFile::encodeName(folder).toStdString());
-    };
+    system.userConfigFolder = [] { return UserConfigFolder(std::getenv, app::kTitle); };
     system.makeFolder = [](const std::filesystem::path& path) {
-        return QDir().mkpath(QFile::decodeName(path.c_str()));
+        std::error_code error;
+        std::filesystem::create_directories(path, error);
+        return std::filesystem::is_directory(path, error);
     };
     return system;
 }
@@ -46,9 +44,11 @@ std::filesystem::path OptionsFolder(const std::filesystem::path& programFolder, 
     if (!installed && system.canWrite(programFolder) && (!system.exists(file) || system.canWrite(file)))
         return programFolder;
 
-    // Qt always names a per-user folder on Unix (from $HOME, or / without it).
+    // Without an absolute home there is no per-user folder. An installed game
+    // then has no place for its options at all (its own folder is a system
+    // folder, also for root), so it keeps them in memory and says so.
     const std::filesystem::path user = system.userConfigFolder();
-    if (user.empty()) return programFolder;
+    if (user.empty()) return installed ? std::filesystem::path() : programFolder;
     if (!system.makeFolder(user) && !installed) return programFolder;
     return user;
 }

@@ -33,12 +33,13 @@ InstallFolders BuiltInstallFolders();
 // (links resolved). A missing install folder means no.
 bool IsInstalled(const std::filesystem::path& programFolder, const InstallFolders& install);
 
-// The real answers: write access as the running user, Qt's per-user
-// application configuration folder (named after the application), mkpath.
+// The real answers: write access as the running user, the per-user
+// configuration folder named after the game (UserConfigFolder), mkpath.
 OptionsFolderSystem RealOptionsFolderSystem();
 
 // Installed: the per-user folder, created when missing; should that fail,
-// the save reports its own error there. Otherwise the program's folder when
+// the save reports its own error there; with no per-user folder at all, no
+// folder (an empty path, where loads and saves fail). Otherwise the program's folder when
 // it can be written, and so can the options file if it is there already;
 // else the per-user folder, created when missing; should that fail too, the
 // program's folder after all, where the save then reports its own error.

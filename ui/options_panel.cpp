@@ -7,8 +7,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "options/difficulty_words.h"
 #include "options/number_text.h"
@@ -52,21 +56,51 @@ QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries
     return combo;
 }
 
-// The sizes are fixed in twips, while the default font varies by system and
-// can be wider than the captions were measured for. Rather than cut a caption
-// off, the whole panel is set a little smaller, in one size for every control.
-void ShrinkFontToFit(QWidget* panel, std::initializer_list<QWidget*> captioned) {
-    constexpr double kSmallestPointSize = 6.0;
+// What a control needs to show its whole caption in the panel's font. A
+// button's size hint has a minimum width of its own that says nothing about
+// its caption, so a button needs its caption plus its margins.
+QSize Needed(QWidget* control) {
+    // Heights: the caption's line, which fits where the size hint asks for
+    // more for an indicator or a frame.
+    const int line = control->fontMetrics().height();
+    auto* button = qobject_cast<QPushButton*>(control);
+    if (button == nullptr) return {control->sizeHint().width(), line};
+    const QStyle* style = button->style();
+    const int width = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+                      style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                      2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) +
+                      2 * style->pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, button);
+    return {width, line + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)};
+}
+
+// Narrows the panel's font (never its size) until every caption fits its
+// box, as far as a still readable width; what does not fit then grows.
+void CondenseToFit(QWidget* panel, const std::vector<std::pair<QWidget*, int>>& boxes) {
+    constexpr int kNarrowest = 80;  // percent of the normal width
     auto allFit = [&] {
-        for (QWidget* widget : captioned)
-            if (widget->sizeHint().width() > widget->width()) return false;
+        for (const auto& [widget, width] : boxes)
+            if (Needed(widget).width() > width) return false;
         return true;
     };
     QFont font = panel->font();
-    while (!allFit() && font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    for (int stretch = 95; !allFit() && stretch >= kNarrowest; stretch -= 5) {
+        font.setStretch(stretch);
         panel->setFont(font);
     }
+}
+
+// Growth along one axis: each box that grows by grow[i] pushes every box
+// that lies wholly beyond its far edge on by as much (and what those push
+// in turn), so that nothing comes to overlap. Returns each box's push.
+std::vector<int> Pushes(const std::vector<std::pair<int, int>>& spans, const std::vector<int>& grow) {
+    std::vector<int> push(spans.size(), 0);
+    std::vector<std::size_t> order(spans.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](auto a, auto b) { return spans[a].first < spans[b].first; });
+    for (std::size_t i : order)
+        for (std::size_t j : order)
+            if (spans[j].second <= spans[i].first) push[i] = std::max(push[i], push[j] + grow[j]);
+    return push;
 }
 
 }  // namespace
@@ -127,20 +161,52 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
 
     setGeometry(scale_.ToPixels(kHomeLeft), scale_.ToPixels(kHomeTop), scale_.ToPixels(kWidth),
                 scale_.ToPixels(kHeight));
+    std::vector<std::pair<QWidget*, int>> boxes;
+    for (const Placement& p : placements_) boxes.emplace_back(p.widget, scale_.ToPixels(p.width));
+    CondenseToFit(this, boxes);
+    FitControls();
     PlaceControls();
-    // Only these size themselves by their caption; a button's size hint has
-    // a minimum width of its own that says nothing about its caption.
-    const std::initializer_list<QWidget*> captioned = {lblOption_[0], lblOption_[1], chkOption_[0], chkOption_[1]};
-    ShrinkFontToFit(this, captioned);
     hide();
+}
+
+void OptionsPanel::FitControls() {
+    // The sizes are fixed in twips, while the player's font can be larger
+    // than the one they were made for. Text is never made smaller: a control
+    // too small for its caption grows, pushing what lies beyond it, and the
+    // panel grows with them. At the usual font sizes nothing moves.
+    std::vector<std::pair<int, int>> across, down;
+    std::vector<int> wider, taller;
+    int right = 0, bottom = 0, top = scale_.ToPixels(kHeight);
+    for (const Placement& p : placements_) {
+        const QRect box(scale_.ToPixels(p.left), scale_.ToPixels(p.top), scale_.ToPixels(p.width),
+                        scale_.ToPixels(p.height));
+        const QSize need = Needed(p.widget);
+        across.emplace_back(box.left(), box.left() + box.width());
+        down.emplace_back(box.top(), box.top() + box.height());
+        wider.push_back(std::max(0, need.width() - box.width()));
+        taller.push_back(std::max(0, need.height() - box.height()));
+        right = std::max(right, box.left() + box.width());
+        bottom = std::max(bottom, box.top() + box.height());
+        top = std::min(top, box.top());
+    }
+    // A taller tab strip moves everything down below it.
+    const int strip = std::max(0, tabBar()->sizeHint().height() + 2 - top);
+    const std::vector<int> pushRight = Pushes(across, wider), pushDown = Pushes(down, taller);
+    int grownRight = right, grownBottom = bottom;
+    for (std::size_t i = 0; i < placements_.size(); ++i) {
+        const Placement& p = placements_[i];
+        fitted_[i] = QRect(scale_.ToPixels(p.left) + pushRight[i], scale_.ToPixels(p.top) + pushDown[i] + strip,
+                           scale_.ToPixels(p.width) + wider[i], scale_.ToPixels(p.height) + taller[i]);
+        grownRight = std::max(grownRight, fitted_[i].right() + 1);
+        grownBottom = std::max(grownBottom, fitted_[i].bottom() + 1);
+    }
+    resize(std::max(width(), width() + grownRight - right), std::max(height(), height() + grownBottom - bottom));
 }
 
 void OptionsPanel::PlaceControls() {
     const QPoint origin = page_->mapTo(this, QPoint(0, 0));
-    for (const Placement& p : placements_) {
-        const QPoint corner(scale_.ToPixels(p.left), scale_.ToPixels(p.top));
-        p.widget->setGeometry(QRect(corner - origin, QSize(scale_.ToPixels(p.width), scale_.ToPixels(p.height))));
-    }
+    for (std::size_t i = 0; i < placements_.size(); ++i)
+        placements_[i].widget->setGeometry(fitted_[i].translated(-origin));
 }
 
 bool OptionsPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -182,7 +248,7 @@ void OptionsPanel::mnuOption_Click() {
         cmbOption_[1]->setEditText(QString::fromLatin1(word->data(), static_cast<qsizetype>(word->size())));
     chkOption_[0]->setChecked(record.ShowShuffle != 0);
 
-    if (!loaded.ok) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
+    if (!loaded.ok && !loaded.told) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
     FocusBlockCount();
 }
 

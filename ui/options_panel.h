@@ -51,6 +51,7 @@ private:
         int left, top, width, height;  // twips from the panel's top-left corner
     };
 
+    void FitControls();
     void PlaceControls();
     void FocusBlockCount();
 
@@ -63,6 +64,7 @@ private:
     QPushButton* cmdOk_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     std::array<Placement, 8> placements_{};
+    std::array<QRect, 8> fitted_{};  // pixels from the panel's corner, grown to their captions
 };
 
 }  // namespace tessaro

@@ -1,8 +1,9 @@
 #include "ui/startup.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QIcon>
 #include <QScreen>
 #include <cstdio>
@@ -20,8 +21,10 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/frm_cube.h"
+#include "ui/file_names.h"
 #include "ui/frm_splash.h"
 #include "ui/options_folder.h"
+#include "ui/pictures.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
 
@@ -77,13 +80,13 @@ int Main(QApplication& app) {
     // The click sound lies beside the program, and so do the options unless
     // that folder cannot be written; an installed game has both in folders of
     // their own. Should the folder not be enterable, nothing is lost: both
-    // files are opened by full path.
-    const QString folder = QCoreApplication::applicationDirPath();
-    QDir::setCurrent(folder);
-    const std::filesystem::path programFolder = folder.toStdString();
+    // files are opened by full path. The folder is kept as bytes, so any name
+    // works.
+    const std::filesystem::path programFolder = ProgramFolder();
+    [[maybe_unused]] const int entered = programFolder.empty() ? -1 : ::chdir(programFolder.c_str());
     const InstallFolders install = BuiltInstallFolders();
     const bool installed = IsInstalled(programFolder, install);
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(kProgramIconPath)));
+    QApplication::setWindowIcon(ProgramIcon());
     QApplication::setFont(DefaultWithJapaneseGothic(QApplication::font()));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -93,16 +96,17 @@ int Main(QApplication& app) {
     WindowDialogs dialogs;
     // An installed game finds its sound in the games' data folder.
     const std::filesystem::path soundFolder = installed ? install.data : programFolder;
-    ClickSound sound(QString::fromStdString((soundFolder / kClickSoundFileName).string()));
+    ClickSound sound(soundFolder / kClickSoundFileName);
     SystemInfoRegistry registry;
     std::optional<OptionsStore> options;
     std::optional<RecordsStore> records;
     std::unique_ptr<frmCube> window;
 
     // The splash is painted and stays up for a moment; then the main window
-    // opens. Closing the splash meanwhile ends the program at once.
-    frmSplash splash(scale);
-    splash.show();
+    // opens and the splash is unloaded, its window and pictures freed.
+    // Closing the splash meanwhile ends the program at once.
+    auto splash = std::make_unique<frmSplash>(scale);
+    splash->show();
     clock.StartWait(1500, [&] {
         options.emplace(OptionsFolder(programFolder, installed, RealOptionsFolderSystem()));
         // The best times go to the player's data folder (~/.local/share/Tessaro).
@@ -110,7 +114,7 @@ int Main(QApplication& app) {
         window = std::make_unique<frmCube>(
             frmCube::Services{*options, *records, random, dialogs, sound, registry, clock, scale});
         window->Form_Load();
-        splash.close();
+        splash.reset();
     });
     return app.exec();
 }

@@ -10,6 +10,7 @@
 
 #include "ui/app_info.h"
 #include "ui/key_value.h"
+#include "ui/plain_message.h"
 
 namespace tessaro {
 
@@ -26,8 +27,7 @@ SysInfoActions DefaultSysInfoActions(QWidget* messageParent) {
     actions.fileExists = [](const QString& file) { return QFileInfo::exists(file); };
     actions.start = &StartDetachedProgram;
     actions.showMessage = [parent = QPointer<QWidget>(messageParent)](const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), text, QMessageBox::Ok, parent.data());
-        box.exec();
+        PlainMessageBox(parent.data(), QMessageBox::NoIcon, QString::fromUtf8(app::kTitle), text)->exec();
     };
     return actions;
 }

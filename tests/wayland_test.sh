@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# The real program on Wayland: Debian's weston runs nested in its own Xvfb
+# (its X11 backend, with a plain desktop colour), the game runs on Qt's
+# Wayland platform, and ImageMagick reads the places from screenshots. The
+# splash stands in the middle of the work area; the about window's frame
+# 2340, 1935 twips from the maximised main window's corner, and the
+# congratulations window where the net puts it, as they stand from the
+# screen's corner on X11.
+#
+# Usage: wayland_test.sh <build folder> <net_probe>
+set -euo pipefail
+source "$(dirname "$0")/xsession.sh"
+build=$1
+probe=$2
+
+# X server only: weston is the window manager here.
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$xs_work/display" 2>"$xs_work/xvfb.log" &
+xs_pids+=($!)
+wait_for 20 test -s "$xs_work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$xs_work/display")"
+
+export XDG_RUNTIME_DIR="$xs_work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+desktop='#203040'
+cat >"$xs_work/weston.ini" <<INI
+[core]
+idle-time=0
+[shell]
+background-image=
+background-color=0xff203040
+locking=false
+animation=none
+startup-animation=none
+INI
+weston --config="$xs_work/weston.ini" --backend=x11-backend.so --use-pixman --width=1200 --height=760 \
+  --socket=tessaro-test >"$xs_work/weston.log" 2>&1 &
+xs_pids+=($!)
+wait_for 20 test -S "$XDG_RUNTIME_DIR/tessaro-test" || { cat "$xs_work/weston.log" >&2; fail "weston did not start"; }
+output() { xwininfo -root -tree | awk '/"Weston Compositor/ && !found { print $NF; found = 1 }'; }
+wait_for 20 bash -c "xwininfo -root -tree | grep -q 'Weston Compositor'" || fail "no weston window"
+read -r ox oy < <(output | tr '+' ' ')
+sleep 1  # the panel and the desktop are drawn
+
+xsession_game "$build"
+game_env=(QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tessaro-test)
+
+# The output alone, and the bounding box (x y w h) of the pixels of one
+# colour, or (with !) of every other colour, below the panel.
+screen() { import -window root "$xs_work/root.png" && convert "$xs_work/root.png" -crop "1200x760+$ox+$oy" +repage "$1"; }
+box() {
+  local png=$1 colour=$2 others=black ones=white
+  [ "${colour:0:1}" != '!' ] || { colour=${colour:1}; others=white; ones=black; }
+  # (A black border, so that a box filling the whole area is found too.)
+  convert "$png" -crop "1200x$((760 - panel))+0+$panel" +repage -fill "$others" +opaque "$colour" \
+    -fill "$ones" -opaque "$colour" -bordercolor black -border 1 -format '%@' info: 2>/dev/null |
+    awk -F'[x+]' -v p="$panel" '{ print $3 - 1, $4 - 1 + p, $1, $2 }'
+}
+screen "$xs_work/desktop.png"
+panel=$(convert "$xs_work/desktop.png" -crop 1x760+600+0 +repage -depth 8 txt:- |
+  awk -F'[ ,:]+' -v d="${desktop,,}" 'tolower($0) ~ d && !found { print $2; found = 1 }')
+[ -n "$panel" ] || fail "no desktop found below weston's panel"
+
+# The pointer rests on the panel, out of the pictures.
+xdotool mousemove $((ox + 300)) $((oy + 1))
+env "${game_env[@]}" "$game_dir/tessaro" >"$xs_work/game.log" 2>&1 &
+game_pid=$!
+xs_pids+=($game_pid)
+splash_up() {
+  screen "$xs_work/splash.png"
+  local width
+  width=$(box "$xs_work/splash.png" "!$desktop" | awk '{ print $3 }')
+  [ "$width" -gt 100 ] && [ "$width" -lt 1000 ]
+}
+wait_for 10 splash_up || fail "no splash"
+read -r sx sy sw sh < <(box "$xs_work/splash.png" "!$desktop")
+# The main window, maximised, covers the work area.
+main_up() { screen "$xs_work/main.png" && [ "$(box "$xs_work/main.png" "!$desktop" | awk '{ print $3 }')" -eq 1200 ]; }
+wait_for 10 main_up || fail "the main window is not maximised"
+read -r wx wy ww wh < <(box "$xs_work/main.png" "!$desktop")
+echo "work area ${ww}x$wh+$wx+$wy; splash ${sw}x$sh+$sx+$sy"
+[ $((2 * sx + sw - (2 * wx + ww))) -ge -1 ] && [ $((2 * sx + sw - (2 * wx + ww))) -le 1 ] &&
+  [ $((2 * sy + sh - (2 * wy + wh))) -ge -1 ] && [ $((2 * sy + sh - (2 * wy + wh))) -le 1 ] ||
+  fail "the splash is not centred"
+
+# The client area: the grey of the empty window, across its width, and down
+# from under the menu bar (the longest run of grey in a column).
+read -r cx _ cw _ < <(box "$xs_work/main.png" '#E0E0E0')
+read -r cy ch < <(convert "$xs_work/main.png" -crop "1x760+$((cx + 20))+0" +repage -depth 8 txt:- |
+  awk -F'[ ,:]+' '/#E0E0E0/ { if ($2 != last + 1) start = $2; last = $2; if (last - start + 1 > best) { best = last - start + 1; top = start } }
+                  END { print top, best }')
+at() { xdotool mousemove $((ox + $1)) $((oy + $2)); }
+press_key() { at $((cx + 5)) $((cy + ch - 5)); xdotool click 1 key --clearmodifiers "$@"; }  # focus: a press on the empty net
+
+# The about window: its frame where a top-level's would stand from the
+# screen's corner (2340, 1935 twips; the frame is 2 pixels wide, then comes
+# the title in the highlight colour).
+press_key alt+a
+about_up() { screen "$xs_work/about.png" && [ "$(box "$xs_work/about.png" '#308CC6' | awk '{ print $3 }')" -gt 0 ]; }
+wait_for 10 about_up || fail "no about window"
+read -r ax ay _ < <(box "$xs_work/about.png" '#308CC6')
+echo "about window's title at $ax,$ay"
+[ "$ax" -eq $((wx + 2340 / 15 + 2)) ] && [ "$ay" -eq $((wy + 1935 / 15 + 2)) ] || fail "the about window is not in its place"
+xdotool key Return
+about_gone() { screen "$xs_work/about.png" && [ "$(box "$xs_work/about.png" '#308CC6' | awk '{ print $3 }')" -eq 0 ]; }
+wait_for 10 about_gone || fail "Enter did not close the about window"
+
+# The congratulations window: a 2 x 2 shuffled by one move, won by trying
+# each button (and taking it back with Z) until the window opens.
+options 2 1
+press_key alt+g
+sleep 0.3
+xdotool key s
+sleep 1
+read -r want_x want_y < <("$probe" congratulations "$cw" "$ch" 2)
+won=
+while read -r kind line x y; do
+  at $((cx + x)) $((cy + y)); xdotool click 1
+  sleep 0.3
+  screen "$xs_work/won.png"
+  # Past the rainbow (192 pixels wide), the window's light cyan.
+  read -r gx gy gw _ < <(box "$xs_work/won.png" '#C0FFFF')
+  if [ "$gw" -gt 0 ]; then won=1; break; fi
+  xdotool key z
+done < <("$probe" buttons "$cw" "$ch" 2)
+[ -n "$won" ] || fail "no single move won the game"
+echo "congratulations window at $((gx - 192)),$gy; its place $((wx + want_x)),$((wy + want_y))"
+[ $((gx - 192)) -eq $((wx + want_x)) ] && [ "$gy" -eq $((wy + want_y)) ] || fail "the congratulations window is not in its place"
+xdotool key Return
+congratulations_gone() { screen "$xs_work/won.png" && [ "$(box "$xs_work/won.png" '#C0FFFF' | awk '{ print $3 }')" -eq 0 ]; }
+wait_for 10 congratulations_gone || fail "Enter did not close the congratulations window"
+
+press_key alt+g
+sleep 0.3
+xdotool key q
+wait_for 10 bash -c "! kill -0 $game_pid" || fail "Quit did not end the program"
+echo "PASS: on Wayland the splash is centred and the about and congratulations windows stand in their places"

@@ -1,0 +1,36 @@
+#pragma once
+// Text that stays readable whatever the desktop's colours. Where a text's
+// colour is fixed (the red notice, the white "おめでとう"), what lies behind
+// it is not ours to choose (the window's grey, a rainbow), so the text gets
+// a dark halo: a band around every stroke that is its background.
+
+#include <QColor>
+#include <QLabel>
+
+namespace tessaro {
+
+// The contrast ratio of two colours, 1 to 21, as the WCAG define it.
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// The WCAG's least contrast for text.
+inline constexpr double kReadableContrast = 4.5;
+
+// A label that can draw its text inside a halo of another colour.
+class HaloLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+    // An invalid colour: no halo, an ordinary label. The halo reaches
+    // HaloWidth() past the letters; a margin that wide keeps it whole.
+    void SetHalo(const QColor& color);
+    qreal HaloWidth() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor halo_;
+};
+
+}  // namespace tessaro
