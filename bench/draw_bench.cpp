@@ -50,22 +50,32 @@ void BM_BlockDrawAll(benchmark::State& state) {
 }
 BENCHMARK(BM_BlockDrawAll)->Arg(3)->Arg(10)->Unit(benchmark::kMicrosecond);
 
+// The real main window over a folder of its own, its client area full HD,
+// offscreen, with an options file of `blockN` blocks and `moves` shuffle moves.
+struct FullHdWindow {
+    QTemporaryDir dir;
+    OptionsStore options{dir.path().toStdString()};
+    RecordsStore records{dir.path().toStdString()};
+    SeededRandom random{1};
+    WindowDialogs dialogs;
+    ClickSound sound{dir.filePath(QStringLiteral("Click.wav")).toStdString()};
+    SystemInfoRegistry registry{std::vector<std::filesystem::path>{}};
+    SystemClock clock;
+    frmCube window{{options, records, random, dialogs, sound, registry, clock, TwipsScale{15}}};
+
+    FullHdWindow(std::int32_t blockN, std::int32_t moves) {
+        options.Record() = {blockN, moves, 0};
+        (void)options.Save();
+        window.show();
+        window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
+        QApplication::processEvents();
+    }
+};
+
 // Hit test, move, redraw and repaint of the window, offscreen.
 void BM_PressToWindowImage(benchmark::State& state) {
-    QTemporaryDir dir;
-    OptionsStore options(dir.path().toStdString());
-    options.Record() = {10, 0, 0};
-    (void)options.Save();
-    RecordsStore records(dir.path().toStdString());  // a practice game: nothing is recorded
-    SeededRandom random(1);
-    WindowDialogs dialogs;
-    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")).toStdString());
-    SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
-    SystemClock clock;
-    frmCube window({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});
-    window.show();
-    window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
-    QApplication::processEvents();
+    FullHdWindow w(10, 0);  // a practice game: nothing is recorded
+    frmCube& window = w.window;
     window.mnuStart_Click();
     QApplication::processEvents();
     const Ishape& button = *window.game().BoardState().ButtonObjs.front();
@@ -83,22 +93,10 @@ BENCHMARK(BM_PressToWindowImage)->Unit(benchmark::kMicrosecond);
 // allows, on a 10 x 10 cube: every move still to come, one redraw, and the
 // repainted window. The player sees it end within a frame or two.
 void BM_EscEndsDemonstration(benchmark::State& state) {
-    QTemporaryDir dir;
-    OptionsStore options(dir.path().toStdString());
-    options.Record() = {10, static_cast<std::int32_t>(state.range(0)), 0};
-    (void)options.Save();
-    RecordsStore records(dir.path().toStdString());
-    SeededRandom random(1);
-    WindowDialogs dialogs;
-    ClickSound sound(dir.filePath(QStringLiteral("Click.wav")).toStdString());
-    SystemInfoRegistry registry(std::vector<std::filesystem::path>{});
-    SystemClock clock;
-    frmCube window({options, records, random, dialogs, sound, registry, clock, TwipsScale{15}});
+    FullHdWindow w(10, static_cast<std::int32_t>(state.range(0)));
+    frmCube& window = w.window;
     window.sstOption()->chkOption(0)->setChecked(false);  // the shuffle at once
     window.sstOption()->chkOption(1)->setChecked(true);
-    window.show();
-    window.resize(kWidth, kHeight + window.menuBar()->sizeHint().height());
-    QApplication::processEvents();
     for (auto _ : state) {
         state.PauseTiming();
         window.mnuStart_Click();  // the shuffle, then the demonstration's first step and its wait

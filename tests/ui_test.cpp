@@ -197,6 +197,21 @@ struct Harness {
     }
 };
 
+// What is not as the end of a demonstration leaves the window: the menus
+// back, the mouse pointer its own, smiley and notice gone, the clock
+// stopped. Empty when all is.
+QString NotRestoredAfterDemonstration(const frmCube& w) {
+    QStringList wrong;
+    if (!w.mnuGame()->menuAction()->isEnabled()) wrong << QStringLiteral("Game menu");
+    for (QAction* entry : {w.mnuStart(), w.mnuRecords(), w.mnuQuit(), w.mnuOption()})
+        if (!entry->isEnabled()) wrong << entry->text();
+    if (QGuiApplication::overrideCursor() != nullptr) wrong << QStringLiteral("pointer");
+    if (w.imgDemoPointa(0)->isVisible()) wrong << QStringLiteral("smiley");
+    if (w.lblMes(3)->isVisible()) wrong << QStringLiteral("notice");
+    if (w.timGame()->isActive()) wrong << QStringLiteral("clock");
+    return wrong.join(QStringLiteral(", "));
+}
+
 Cube Replayed(int n, const std::vector<Move>& moves) {
     Cube cube(n);
     for (const auto& m : moves) cube.ApplyMove(m);
@@ -595,13 +610,7 @@ private slots:
         h.Start(3, kThreeMoves);
         QCOMPARE(steps, 3);
         QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
-        QVERIFY(h.window.mnuGame()->menuAction()->isEnabled());
-        QVERIFY(h.window.mnuRecords()->isEnabled());
-        QVERIFY(h.window.mnuOption()->isEnabled());
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QVERIFY(!h.window.imgDemoPointa(0)->isVisible());
-        QVERIFY(!h.window.lblMes(3)->isVisible());
-        QVERIFY(!h.window.timGame()->isActive());
+        QCOMPARE(NotRestoredAfterDemonstration(h.window), QString());
         // The smiley was last on the button that undid the first shuffle move.
         const Move undo = Reverse(kThreeMoves[0]);
         const Ishape& last = h.Button(NumberOf(undo.kind), undo.line);
@@ -656,7 +665,7 @@ private slots:
         QComboBox* box = h.window.sstOption()->cmbOption(0);
         QTRY_VERIFY(box->hasFocus());
         h.Click(2, 1);  // the rest of the window stays usable (this button is clear of the panel)
-        std::vector<RecordedMove> moves = kThreeMoves;
+        std::vector<Move> moves = kThreeMoves;
         moves.push_back({2, 1});
         QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
         QVERIFY(box->hasFocus());
@@ -915,13 +924,7 @@ private slots:
             QCOMPARE(h.window.surface().Image().pixel(h.Middle(b.BlockLeft, b.BlockTop, board.BlockSize)),
                      Bgr(kFaceColors[static_cast<std::size_t>(face)]));
         }
-        QVERIFY(h.window.mnuGame()->menuAction()->isEnabled());
-        QVERIFY(h.window.mnuStart()->isEnabled());
-        QVERIFY(h.window.mnuOption()->isEnabled());
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QVERIFY(!h.window.imgDemoPointa(0)->isVisible());
-        QVERIFY(!h.window.lblMes(3)->isVisible());
-        QVERIFY(!h.window.timGame()->isActive());
+        QCOMPARE(NotRestoredAfterDemonstration(h.window), QString());
 
         // Outside the demonstration Esc is nothing: the game goes on.
         h.window.sstOption()->chkOption(1)->setChecked(false);
