@@ -10,10 +10,12 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <vector>
 
 #include "resources/resource_paths.h"
 #include "ui/readable_text.h"
 #include "ui/app_info.h"
+#include "ui/caption_fit.h"
 #include "ui/pictures.h"
 #include "ui/version_text.h"
 
@@ -127,6 +129,7 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     Form_Load();
+    FitToFont();
 }
 
 void frmAbout::Form_Load() {
@@ -146,6 +149,30 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(registry_, actions_); }
 void frmAbout::Place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(scale_.ToPixels(left), scale_.ToPixels(top), scale_.ToPixels(width),
                          scale_.ToPixels(height));
+}
+
+void frmAbout::FitToFont() {
+    // The rights holder's label runs on under the cat, where its text is
+    // hidden: only its part before the cat counts, less a blank, and the cat
+    // moves on as that part grows.
+    const std::vector<QWidget*> controls = {picIcon[1],        picIcon[0],     lblTitle, lblVersion,
+                                            lblLegalCopyright, lblDescription, cmdOK,    cmdSysInfo};
+    std::vector<PlacedBox> placed;
+    for (QWidget* control : controls) placed.push_back({control, control->geometry()});
+    const int shownRight = picIcon[0]->x() - 1 - lblLegalCopyright->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    const int underCat = lblLegalCopyright->geometry().right() - shownRight;
+    placed[4].box.setRight(shownRight);  // lblLegalCopyright
+    // The separator moves down with what lies above it, and reaches as far
+    // right as the window does.
+    const int separator = scale_.ToPixels(Line1[1].y1);
+    placed.push_back({nullptr, QRect(scale_.ToPixels(Line1[1].x1), separator, 1,
+                                     scale_.ToPixels(Line1[0].y1) + Line1[0].borderWidth - separator)});
+
+    const FittedBoxes fitted = FitToCaptions(placed);
+    for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->setGeometry(fitted.boxes[i]);
+    lblLegalCopyright->resize(lblLegalCopyright->width() + underCat, lblLegalCopyright->height());
+    separatorShift_ = QPoint(fitted.growth.width(), fitted.boxes.back().top() - separator);
+    setFixedSize(size() + fitted.growth);
 }
 
 void frmAbout::setVisible(bool visible) {
@@ -168,8 +195,9 @@ void frmAbout::paintEvent(QPaintEvent* event) {
     // line's width reaches up to it, so both halves of the etching show.
     for (const LineControl& line : {Line1[0], Line1[1]}) {
         painter.setPen(QPen(line.color, line.borderWidth, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(scale_.ToPixels(line.x1), scale_.ToPixels(line.y1), scale_.ToPixels(line.x2),
-                         scale_.ToPixels(line.y2));
+        painter.drawLine(scale_.ToPixels(line.x1), scale_.ToPixels(line.y1) + separatorShift_.y(),
+                         scale_.ToPixels(line.x2) + separatorShift_.x(),
+                         scale_.ToPixels(line.y2) + separatorShift_.y());
     }
 }
 

@@ -59,10 +59,12 @@ private:
     void cmdSysInfo_Click();
 
     void Place(QWidget* control, int left, int top, int width, int height);
+    void FitToFont();
 
     Registry& registry_;
     TwipsScale scale_;
     SysInfoActions actions_;
+    QPoint separatorShift_;  // pixels: how much farther the separator reaches right, and how far down it moved
 };
 
 }  // namespace tessaro

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "resources/resource_paths.h"
+#include "ui/caption_fit.h"
 #include "ui/japanese_font.h"
 #include "ui/readable_text.h"
 
@@ -29,7 +30,6 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
 
     auto* label1 = new HaloLabel(QStringLiteral("おめでとう"), this);
     label1_ = label1;
-    label1_->setGeometry(scale_.ToPixels(120), scale_.ToPixels(120), scale_.ToPixels(3150), scale_.ToPixels(720));
     label1_->setFont(JapaneseGothic(36));
     // White on the soft rainbow, readable through a dark halo; no background.
     QPalette palette = label1_->palette();
@@ -37,12 +37,25 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
     label1_->setPalette(palette);
     label1->SetHalo(kCongratulationsHalo);
     label1_->setFocusPolicy(Qt::NoFocus);
+    // The text stands in its place; the halo reaches past it, into a margin
+    // around that place, so that none of it is cut off.
+    const int halo = label1->HaloMargin();
+    label1_->setMargin(halo);
+    const QRect text(scale_.ToPixels(120), scale_.ToPixels(120), scale_.ToPixels(3150), scale_.ToPixels(720));
+    label1_->setGeometry(text.marginsAdded(QMargins(halo, halo, halo, halo)));
 
     cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);
     cmdOK_->setGeometry(scale_.ToPixels(1320), scale_.ToPixels(960), scale_.ToPixels(735), scale_.ToPixels(495));
     cmdOK_->setDefault(true);  // Enter, like a click, on the one button
     connect(cmdOK_, &QPushButton::clicked, this, &frmCongratulations::cmdOK_Click);
     cmdOK_->setFocus();
+
+    // A larger font than the window was made for: the window grows with
+    // its controls.
+    const FittedBoxes fitted = FitToCaptions({{label1_, label1_->geometry()}, {cmdOK_, cmdOK_->geometry()}});
+    label1_->setGeometry(fitted.boxes[0]);
+    cmdOK_->setGeometry(fitted.boxes[1]);
+    setFixedSize(size() + fitted.growth);
 
     Form_Load(left, top, screenOrigin);
 }

@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
-#include <QtMath>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -344,7 +343,7 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     // Pure red on the grey is hard to read (3:1); a black halo makes it 5:1.
     auto* notice = static_cast<HaloLabel*>(l);
     notice->SetHalo(Qt::black);
-    notice->setMargin(qCeil(notice->HaloWidth()));
+    notice->setMargin(notice->HaloMargin());
     l->adjustSize();
     KeepLabelsApart();
     l->show();

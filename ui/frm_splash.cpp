@@ -7,8 +7,10 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <vector>
 
 #include "resources/resource_paths.h"
+#include "ui/caption_fit.h"
 #include "ui/japanese_font.h"
 #include "ui/version_text.h"
 #include "ui/wayland_placement.h"
@@ -41,6 +43,7 @@ frmSplash::frmSplash(TwipsScale scale)
     lblCopyright_ = MakeLabel(4560, 3120, 2415, 255);
 
     Form_Load();
+    FitToFont();
 
     // Centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -66,6 +69,18 @@ void frmSplash::Form_Load() {
     lblProductName_->adjustSize();
 
     lblCopyright_->setText(QStringLiteral("作　者　") + QString::fromUtf8(app::kRightsHolder));
+}
+
+void frmSplash::FitToFont() {
+    // The frame and the window grow with the captions.
+    const std::vector<QWidget*> controls = {imgLogo_, lblProductName_, lblVersion_, lblCopyright_};
+    std::vector<PlacedBox> placed;
+    for (QWidget* control : controls) placed.push_back({control, control->geometry()});
+    const FittedBoxes fitted = FitToCaptions(placed);
+    for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->setGeometry(fitted.boxes[i]);
+    frame1_->resize(frame1_->size() + fitted.growth);
+    body_->setFixedSize(body_->size() + fitted.growth);
+    if (!OnWayland()) setFixedSize(body_->size());
 }
 
 void frmSplash::setVisible(bool visible) {

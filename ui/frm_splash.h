@@ -35,6 +35,7 @@ protected:
 
 private:
     void Form_Load();
+    void FitToFont();
     QLabel* MakeLabel(int left, int top, int width, int height);
 
     TwipsScale scale_;

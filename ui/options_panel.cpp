@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabBar>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 
 #include "options/difficulty_words.h"
 #include "options/number_text.h"
+#include "ui/caption_fit.h"
 
 namespace tessaro {
 
@@ -56,30 +56,13 @@ QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries
     return combo;
 }
 
-// What a control needs to show its whole caption in the panel's font. A
-// button's size hint has a minimum width of its own that says nothing about
-// its caption, so a button needs its caption plus its margins.
-QSize Needed(QWidget* control) {
-    // Heights: the caption's line, which fits where the size hint asks for
-    // more for an indicator or a frame.
-    const int line = control->fontMetrics().height();
-    auto* button = qobject_cast<QPushButton*>(control);
-    if (button == nullptr) return {control->sizeHint().width(), line};
-    const QStyle* style = button->style();
-    const int width = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
-                      style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
-                      2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) +
-                      2 * style->pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, button);
-    return {width, line + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)};
-}
-
 // Narrows the panel's font (never its size) until every caption fits its
 // box, as far as a still readable width; what does not fit then grows.
 void CondenseToFit(QWidget* panel, const std::vector<std::pair<QWidget*, int>>& boxes) {
     constexpr int kNarrowest = 80;  // percent of the normal width
     auto allFit = [&] {
         for (const auto& [widget, width] : boxes)
-            if (Needed(widget).width() > width) return false;
+            if (CaptionNeeds(*widget, {width, 0}).width() > width) return false;
         return true;
     };
     QFont font = panel->font();
@@ -87,20 +70,6 @@ void CondenseToFit(QWidget* panel, const std::vector<std::pair<QWidget*, int>>& 
         font.setStretch(stretch);
         panel->setFont(font);
     }
-}
-
-// Growth along one axis: each box that grows by grow[i] pushes every box
-// that lies wholly beyond its far edge on by as much (and what those push
-// in turn), so that nothing comes to overlap. Returns each box's push.
-std::vector<int> Pushes(const std::vector<std::pair<int, int>>& spans, const std::vector<int>& grow) {
-    std::vector<int> push(spans.size(), 0);
-    std::vector<std::size_t> order(spans.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::sort(order.begin(), order.end(), [&](auto a, auto b) { return spans[a].first < spans[b].first; });
-    for (std::size_t i : order)
-        for (std::size_t j : order)
-            if (spans[j].second <= spans[i].first) push[i] = std::max(push[i], push[j] + grow[j]);
-    return push;
 }
 
 }  // namespace
@@ -171,36 +140,20 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
 
 void OptionsPanel::FitControls() {
     // The sizes are fixed in twips, while the player's font can be larger
-    // than the one they were made for. Text is never made smaller: a control
-    // too small for its caption grows, pushing what lies beyond it, and the
-    // panel grows with them. At the usual font sizes nothing moves.
-    std::vector<std::pair<int, int>> across, down;
-    std::vector<int> wider, taller;
-    int right = 0, bottom = 0, top = scale_.ToPixels(kHeight);
+    // than the one they were made for; the controls grow to their captions,
+    // and the panel with them.
+    std::vector<PlacedBox> placed;
+    int top = scale_.ToPixels(kHeight);
     for (const Placement& p : placements_) {
-        const QRect box(scale_.ToPixels(p.left), scale_.ToPixels(p.top), scale_.ToPixels(p.width),
-                        scale_.ToPixels(p.height));
-        const QSize need = Needed(p.widget);
-        across.emplace_back(box.left(), box.left() + box.width());
-        down.emplace_back(box.top(), box.top() + box.height());
-        wider.push_back(std::max(0, need.width() - box.width()));
-        taller.push_back(std::max(0, need.height() - box.height()));
-        right = std::max(right, box.left() + box.width());
-        bottom = std::max(bottom, box.top() + box.height());
-        top = std::min(top, box.top());
+        placed.push_back({p.widget, QRect(scale_.ToPixels(p.left), scale_.ToPixels(p.top), scale_.ToPixels(p.width),
+                                          scale_.ToPixels(p.height))});
+        top = std::min(top, placed.back().box.top());
     }
+    const FittedBoxes fitted = FitToCaptions(placed);
     // A taller tab strip moves everything down below it.
     const int strip = std::max(0, tabBar()->sizeHint().height() + 2 - top);
-    const std::vector<int> pushRight = Pushes(across, wider), pushDown = Pushes(down, taller);
-    int grownRight = right, grownBottom = bottom;
-    for (std::size_t i = 0; i < placements_.size(); ++i) {
-        const Placement& p = placements_[i];
-        fitted_[i] = QRect(scale_.ToPixels(p.left) + pushRight[i], scale_.ToPixels(p.top) + pushDown[i] + strip,
-                           scale_.ToPixels(p.width) + wider[i], scale_.ToPixels(p.height) + taller[i]);
-        grownRight = std::max(grownRight, fitted_[i].right() + 1);
-        grownBottom = std::max(grownBottom, fitted_[i].bottom() + 1);
-    }
-    resize(std::max(width(), width() + grownRight - right), std::max(height(), height() + grownBottom - bottom));
+    for (std::size_t i = 0; i < placements_.size(); ++i) fitted_[i] = fitted.boxes[i].translated(0, strip);
+    resize(width() + fitted.growth.width(), height() + fitted.growth.height() + strip);
 }
 
 void OptionsPanel::PlaceControls() {

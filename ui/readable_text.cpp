@@ -29,6 +29,13 @@ void HaloLabel::SetHalo(const QColor& color) {
 
 qreal HaloLabel::HaloWidth() const { return std::max(1.5, fontMetrics().height() / 8.0); }
 
+int HaloLabel::HaloMargin() const { return static_cast<int>(std::ceil(HaloWidth() + 0.5)); }
+
+QSize HaloLabel::TextRoom() const {
+    const int edges = 2 * (margin() + frameWidth());
+    return {fontMetrics().horizontalAdvance(text()) + edges, fontMetrics().tightBoundingRect(text()).height() + edges};
+}
+
 void HaloLabel::paintEvent(QPaintEvent* event) {
     if (!halo_.isValid()) {
         QLabel::paintEvent(event);

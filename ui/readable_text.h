@@ -22,9 +22,17 @@ public:
     using QLabel::QLabel;
 
     // An invalid colour: no halo, an ordinary label. The halo reaches
-    // HaloWidth() past the letters; a margin that wide keeps it whole.
+    // HaloWidth() past the letters, and its smoothed edge half a pixel
+    // more; a margin of HaloMargin() keeps it whole.
     void SetHalo(const QColor& color);
+    bool HasHalo() const { return halo_.isValid(); }
     qreal HaloWidth() const;
+    int HaloMargin() const;
+
+    // The room the text needs: across, its advance; down, only the height
+    // of its letters, as nothing is drawn in the rest of its line; and the
+    // margin (for the halo) and the frame around both.
+    QSize TextRoom() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,286 @@
+// Every window at the player's font size: the default, 16 pt and 20 pt,
+// offscreen at 15 twips per pixel. No caption is cut off or drawn smaller
+// than the player's size, every control lies inside what holds it, and no
+// two captioned controls overlap.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include "options/options_store.h"
+#include "records/records_store.h"
+#include "scripted_random.h"
+#include "ui/click_sound.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/frm_about.h"
+#include "ui/frm_congratulations.h"
+#include "ui/frm_cube.h"
+#include "ui/frm_records.h"
+#include "ui/frm_splash.h"
+#include "ui/japanese_font.h"
+#include "ui/options_panel.h"
+#include "ui/readable_text.h"
+#include "ui/registry.h"
+
+namespace tessaro {
+
+namespace {
+
+enum class Window { MainLabels, OptionsPanel, About, Splash, Congratulations, Records, InputAndMessageBox };
+
+// A main window with everything it needs from outside, in a folder of its own.
+struct MainWindow {
+    QTemporaryDir dir;
+    OptionsStore options{dir.path().toStdString()};
+    RecordsStore records{dir.filePath(QStringLiteral("data")).toStdString()};
+    testing::ScriptedRandom random;
+    WindowDialogs dialogs;
+    ClickSound sound{dir.filePath(QStringLiteral("Click.wav")).toStdString()};
+    SystemInfoRegistry registry{std::vector<std::filesystem::path>{}};
+    SystemClock clock;
+    frmCube window{{options, records, random, dialogs, sound, registry, clock, TwipsScale{15}}};
+};
+
+bool HasCaption(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w)) return !label->text().isEmpty();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) return !button->text().isEmpty();
+    return qobject_cast<const QComboBox*>(w) != nullptr;
+}
+
+// How far a control's text can run before a visible sibling stacked over it
+// (the about window's rights holder runs under the cat).
+int UncoveredWidth(const QWidget* w) {
+    int width = w->width();
+    const QObjectList& siblings = w->parentWidget()->children();  // bottom to top
+    for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above != nullptr && above->isVisible() && above->geometry().intersects(w->geometry()) &&
+            above->x() > w->x())
+            width = std::min(width, above->x() - w->x());
+    }
+    return width;
+}
+
+// A halo label drawn alone on a clear ground: nothing of its letters or its
+// halo may reach its outermost pixels, where the drawing would be cut.
+bool DrawingIsWhole(QLabel* label) {
+    QImage image(label->size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    for (int x = 0; x < image.width(); ++x)
+        if (qAlpha(image.pixel(x, 0)) != 0 || qAlpha(image.pixel(x, image.height() - 1)) != 0) return false;
+    for (int y = 0; y < image.height(); ++y)
+        if (qAlpha(image.pixel(0, y)) != 0 || qAlpha(image.pixel(image.width() - 1, y)) != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+class UiFontsTest : public QObject {
+    Q_OBJECT
+
+    QFont default_;
+
+    // Every visible control of a shown window.
+    static void CheckCaptions(QWidget& window, double points) {
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QList<QWidget*> captioned;
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->isWindow()) continue;
+            const QString what = QStringLiteral("%1 (%2 \"%3\")")
+                                     .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()),
+                                          w->property("text").toString());
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(what + " lies outside its parent"));
+            if (!HasCaption(w)) continue;
+            captioned << w;
+            QVERIFY2(w->font().pointSizeF() >= points - 0.01, qPrintable(what + " is smaller than the player's font"));
+            const int line = w->fontMetrics().height();
+            if (auto* halo = qobject_cast<HaloLabel*>(w); halo != nullptr && halo->HasHalo()) {
+                QVERIFY2(DrawingIsWhole(halo), qPrintable(what + " is cut off"));
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                if (label->wordWrap()) {
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                             qPrintable(what + " is too short"));
+                } else {
+                    QVERIFY2(label->sizeHint().width() <= UncoveredWidth(label), qPrintable(what + " is too narrow"));
+                    QVERIFY2(label->sizeHint().height() <= label->height(), qPrintable(what + " is too short"));
+                }
+            } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+                // Within the frame, where the style draws the caption.
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+                QVERIFY2(text.width() < inside.width(), qPrintable(what + " is too narrow"));
+                QVERIFY2(text.height() <= inside.height(), qPrintable(what + " is too short"));
+            } else {
+                QVERIFY2(w->sizeHint().width() <= w->width() + 1, qPrintable(what + " is too narrow"));
+                QVERIFY2(line <= w->height(), qPrintable(what + " is too short"));
+            }
+        }
+        QVERIFY(!captioned.isEmpty());
+        for (QWidget* w : captioned)
+            for (QWidget* other : captioned)
+                if (w != other && w->parentWidget() == other->parentWidget())
+                    QVERIFY2(!w->geometry().intersects(other->geometry()),
+                             qPrintable(QStringLiteral("\"%1\" overlaps \"%2\"")
+                                            .arg(w->property("text").toString(), other->property("text").toString())));
+    }
+
+    // The cells of the records list, which are drawn rather than widgets.
+    static void CheckCells(const QTableWidget& grid, double points) {
+        const QHeaderView& header = *grid.horizontalHeader();
+        for (int column = 0; column < grid.columnCount(); ++column) {
+            const QString title = grid.horizontalHeaderItem(column)->text();
+            QVERIFY2(header.fontMetrics().horizontalAdvance(title) < header.sectionSize(column), qPrintable(title));
+            for (int row = 0; row < grid.rowCount(); ++row) {
+                const QTableWidgetItem& item = *grid.item(row, column);
+                const QFontMetrics metrics(item.font());
+                QVERIFY2(item.font().pointSizeF() >= points - 0.01, qPrintable(item.text()));
+                QVERIFY2(metrics.horizontalAdvance(item.text()) < grid.columnWidth(column), qPrintable(item.text()));
+                QVERIFY2(metrics.height() <= grid.rowHeight(row), qPrintable(item.text()));
+            }
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        default_ = DefaultWithJapaneseGothic(QApplication::font());
+        QVERIFY(default_.pointSizeF() < 16);
+    }
+
+    void cleanup() { QApplication::setFont(default_); }
+
+    void everyCaptionIsWhole_data() {
+        QTest::addColumn<double>("points");  // 0: the toolkit's default
+        QTest::addColumn<int>("window");
+        const std::pair<const char*, Window> windows[] = {
+            {"main window's labels", Window::MainLabels},
+            {"options panel", Window::OptionsPanel},
+            {"about", Window::About},
+            {"splash", Window::Splash},
+            {"congratulations", Window::Congratulations},
+            {"records", Window::Records},
+            {"practice input and its message", Window::InputAndMessageBox}};
+        for (double points : {0.0, 16.0, 20.0})
+            for (const auto& [name, window] : windows)
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1 at %2")
+                                   .arg(QString::fromLatin1(name),
+                                        points > 0 ? QString::number(points) + " pt" : QStringLiteral("the default"))))
+                    << points << static_cast<int>(window);
+    }
+
+    void everyCaptionIsWhole() {
+        QFETCH(double, points);
+        QFETCH(int, window);
+        QFont font = default_;
+        if (points > 0) font.setPointSizeF(points);
+        QApplication::setFont(font);
+        points = font.pointSizeF();
+
+        switch (static_cast<Window>(window)) {
+        case Window::MainLabels: {
+            MainWindow main;
+            frmCube& w = main.window;
+            w.show();
+            w.resize(900, 600);
+            // Where the board puts them beside the net: 400 twips apart.
+            for (auto [mes, text] : {std::pair{Mes::Faces, "現在全色一致している面数は　2　面です"},
+                                     std::pair{Mes::Time, "所要時間　00時間00分01秒　です"},
+                                     std::pair{Mes::Clicks, "今までのクリック回数は　1　回です"}}) {
+                w.PlaceLabel(mes, 200, 300 + 400 * static_cast<int>(mes));
+                w.SetLabelText(mes, text);
+                w.SetLabelVisible(mes, true);
+            }
+            CheckCaptions(w, points);
+            // The demonstration's notice in the clock's place.
+            w.SetLabelVisible(Mes::Time, false);
+            w.ShowNotice(200, 700, "ただいまデモ中につき自動操作中");
+            CheckCaptions(w, points);
+            break;
+        }
+        case Window::OptionsPanel: {
+            MainWindow main;
+            main.window.show();
+            main.window.resize(900, 600);
+            main.window.mnuOption_Click();
+            CheckCaptions(main.window, points);
+            break;
+        }
+        case Window::About: {
+            SystemInfoRegistry registry{std::vector<std::filesystem::path>{}};
+            frmAbout about(registry, TwipsScale{15});
+            about.show();
+            CheckCaptions(about, points);
+            break;
+        }
+        case Window::Splash: {
+            frmSplash splash(TwipsScale{15});
+            splash.show();
+            CheckCaptions(splash, points);
+            break;
+        }
+        case Window::Congratulations: {
+            frmCongratulations won(nullptr, TwipsScale{15}, 0, 0, QPoint(), [] {});
+            won.show();
+            CheckCaptions(won, points);
+            break;
+        }
+        case Window::Records: {
+            RecordsTable table;
+            table.entries[{10, 40}] = {90061, 1234};
+            table.entries[{3, 7}] = {5, 2};
+            table.last = RecordKey{10, 40};
+            frmRecords records(table, QStringLiteral("記録ファイル: /home/player/.local/share/Tessaro/records.txt"));
+            records.show();
+            CheckCaptions(records, points);
+            CheckCells(*records.grdRecords, points);
+            break;
+        }
+        case Window::InputAndMessageBox: {
+            // The practice command's box, answered with text that is not a
+            // number, and the message that says so: each is checked while
+            // it is open, then closed.
+            MainWindow main;
+            QStringList seen;
+            QTimer answer;
+            answer.setInterval(0);
+            connect(&answer, &QTimer::timeout, this, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (auto* input = qobject_cast<QInputDialog*>(box)) {
+                    seen << QStringLiteral("input");
+                    CheckCaptions(*input, points);
+                    input->setTextValue(QStringLiteral("abc"));
+                    input->accept();
+                } else if (auto* message = qobject_cast<QMessageBox*>(box)) {
+                    seen << QStringLiteral("message");
+                    CheckCaptions(*message, points);
+                    message->accept();
+                }
+            });
+            answer.start();
+            main.window.Form_KeyDown(Qt::Key_S, 1);
+            answer.stop();
+            QCOMPARE(seen, QStringList({QStringLiteral("input"), QStringLiteral("message")}));
+            break;
+        }
+        }
+    }
+};
+
+}  // namespace tessaro
+
+QTEST_MAIN(tessaro::UiFontsTest)
+#include "ui_fonts_test.moc"
