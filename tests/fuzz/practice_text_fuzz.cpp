@@ -1,5 +1,6 @@
 // Any text typed into the practice command's box: only 0 to kMaxDifficulty
-// moves may reach the options record, and a refusal names its reason.
+// moves may reach the options record, and a refusal names its reason: a
+// number too large for 32 bits is out of range like any other.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,14 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool inRange = got.value >= 0 && got.value <= kMaxDifficulty;
     switch (got.status) {
     case PracticeMovesStatus::Ok: Check(inRange, "only usable moves are kept"); break;
-    case PracticeMovesStatus::OutOfRange: Check(!inRange, "a usable number is not refused"); break;
+    // A number beyond 32 bits is refused as out of range with no value.
+    case PracticeMovesStatus::OutOfRange: Check(!inRange || got.value == 0, "a usable number is not refused"); break;
     case PracticeMovesStatus::NotANumber: Check(got.value == 0, "a text that is no number carries no value"); break;
     default: Check(false, "a known status");
     }
 
     if (const auto expected = fuzz::ExpectedWholeNumber(text)) {
-        if (!expected->ok()) {
-            Check(got.status == PracticeMovesStatus::NotANumber, "what is no 32-bit number is refused as such");
+        if (expected->status == NumberTextStatus::NotANumber) {
+            Check(got.status == PracticeMovesStatus::NotANumber, "what is no number is refused as such");
+        } else if (expected->status == NumberTextStatus::OutOfRange) {
+            Check(got.status == PracticeMovesStatus::OutOfRange && got.value == 0,
+                  "a number beyond 32 bits is out of range");
         } else {
             Check(got.status != PracticeMovesStatus::NotANumber, "a 32-bit number is read");
             Check(got.value == expected->value, "the number rounds half to even");

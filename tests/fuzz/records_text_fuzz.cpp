@@ -12,7 +12,7 @@
 
 #include "records/records_table.h"
 #include "records/records_text.h"
-#include "tests/fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 
 using namespace tessaro;
 using fuzz::Check;
