@@ -1,6 +1,7 @@
 // The about window, reading registry values through a registry that answers
 // anything, and finding the system-information tool.
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -241,6 +242,17 @@ private slots:
         const QImage image = about.grab().toImage();
         QCOMPARE(image.pixelColor(200, 163), QColor(128, 128, 128));
         QCOMPARE(image.pixelColor(200, 164), QColor(Qt::white));
+    }
+
+    void picturesHaveNamesForScreenReaders() {
+        QStringList log;
+        FakeRegistry registry(log);
+        frmAbout about(registry, TwipsScale{15.0});
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.picIcon[1])->text(QAccessible::Name),
+                 QStringLiteral("Tessaroのアイコン"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.picIcon[0])->text(QAccessible::Name),
+                 QStringLiteral("招き猫の絵"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.picIcon[0])->role(), QAccessible::Graphic);
     }
 
     void tabOrderAndButtons() {

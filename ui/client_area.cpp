@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/focus_mark.h"
 #include "ui/qt_surface.h"
 
 namespace tessaro {
@@ -16,8 +17,27 @@ ClientArea::ClientArea(QWidget* parent, QtSurface& surface) : QWidget(parent), s
 
 void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    PaintNet(painter, event->rect());
+    PaintFocusMark(painter, focusMark_, surface_.DevicePixelRatio());
+}
+
+void ClientArea::SetFocusMark(const QRect& button) {
+    if (button == focusMark_) return;
+    update(LogicalArea(FocusMarkBounds(focusMark_)));
+    focusMark_ = button;
+    update(LogicalArea(FocusMarkBounds(focusMark_)));
+}
+
+QRect ClientArea::LogicalArea(const QRect& device) const {
+    if (device.isEmpty()) return {};
+    const qreal dpr = surface_.DevicePixelRatio();
+    return QRectF(device.x() / dpr, device.y() / dpr, device.width() / dpr, device.height() / dpr)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+void ClientArea::PaintNet(QPainter& painter, const QRect& target) {
     const QImage& image = surface_.Image();
-    const QRect target = event->rect();
     const qreal dpr = surface_.DevicePixelRatio();
     const QRect source = QRectF(target.x() * dpr, target.y() * dpr, target.width() * dpr, target.height() * dpr)
                              .toAlignedRect()
