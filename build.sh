@@ -27,6 +27,9 @@ packages=(
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
+  # A screen reader's view of it: a private D-Bus session, the accessibility
+  # bus, and Python's binding of its client library.
+  packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
   # The validators of the desktop entry and the AppStream file.
   packages+=(desktop-file-utils appstream)
   # The fuzz targets: clang with libFuzzer and its sanitizers, and the

@@ -3,7 +3,8 @@
 // screenshot's block colours against the cube the model predicts.
 //
 //   net_probe buttons <client width px> <client height px> <N>
-//       prints "kind line x y" for every button, client pixels
+//       prints "kind line x y side" for every button: its middle and its
+//       side, client pixels
 //   net_probe check <shot.png> <client x> <client y> <client width> <client height> <N> [kind:line ...]
 //       compares every block of the screenshot with the solved cube after
 //       those moves; prints the mismatches and fails if there are any
@@ -57,8 +58,8 @@ int main(int argc, char** argv) {
         const Cube cube(std::atoi(argv[4]));
         const Board board = LayOut(cube, std::atoi(argv[2]), std::atoi(argv[3]), scale);
         for (const auto& b : board.ButtonObjs)
-            std::printf("%d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(scale, b->ButtonLeft(), board.HalfBlock),
-                        Middle(scale, b->ButtonTop(), board.HalfBlock));
+            std::printf("%d %d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(scale, b->ButtonLeft(), board.HalfBlock),
+                        Middle(scale, b->ButtonTop(), board.HalfBlock), scale.ToPixels(board.HalfBlock));
         return 0;
     }
     if (argc >= 8 && std::string(argv[1]) == "check") {
