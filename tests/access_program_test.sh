@@ -30,12 +30,16 @@ maximised() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZE
 # choose <menu key> <entry key>: the entry's key goes only to the menu once it
 # is open (the accessibility bus slows the opening), and a menu key that came
 # before the window took keys is pressed again.
-windows() { xdotool search --onlyvisible --class tessaro | wc -l; }
+menu_open() {
+  local w
+  for w in $(xdotool search --onlyvisible --class tessaro); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DROPDOWN_MENU && return 0
+  done
+  return 1
+}
 choose() {
-  local before tries=3
-  before=$(windows)
-  opened() { [ "$(windows)" -gt "$before" ]; }
-  until menu "$1" && wait_for 5 opened; do
+  local tries=3
+  until menu "$1" && wait_for 5 menu_open; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || fail "the menu of $1 did not open"
   done
