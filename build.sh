@@ -34,6 +34,9 @@ if [ "$mode" = test ]; then
   packages+=(weston qt6-wayland)
   # The validators of the desktop entry, the AppStream file and the manual page.
   packages+=(desktop-file-utils appstream man-db)
+  # A screen reader's view of it: a private D-Bus session, the accessibility
+  # bus, and Python's binding of its client library.
+  packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
   # The fuzz targets: clang with libFuzzer and its sanitizers, and the
   # symbolizer that names the lines in their reports.
   packages+=(clang libclang-rt-14-dev llvm)

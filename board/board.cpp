@@ -90,4 +90,10 @@ const Ishape* HitTest(const Board& board, float x, float y) {
     return nullptr;
 }
 
+std::optional<std::size_t> FindButton(const Board& board, Move move) {
+    for (std::size_t i = 0; i < board.ButtonObjs.size(); ++i)
+        if (Move{board.ButtonObjs[i]->BuFaceN(), board.ButtonObjs[i]->BuLineN()} == move) return i;
+    return std::nullopt;
+}
+
 }  // namespace tessaro

@@ -5,16 +5,16 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "board/block.h"
 #include "board/button.h"
 #include "board/geometry.h"
 #include "board/surface.h"
+#include "model/cube.h"
 
 namespace tessaro {
-
-class Cube;
 
 struct Board {
     std::int32_t BlockSize = 0;
@@ -48,5 +48,9 @@ void BobjClear(Board& board);
 // The first button, in collection order, whose square (edges included)
 // holds the point; nullptr when none does.
 const Ishape* HitTest(const Board& board, float x, float y);
+
+// The index in ButtonObjs of the button that makes this move; none when the
+// net has no such button (before a game, after a win).
+std::optional<std::size_t> FindButton(const Board& board, Move move);
 
 }  // namespace tessaro

@@ -94,18 +94,19 @@ void Cube::ApplyMove(int kind, int line) {
 int Cube::CountSolvedFaces() {
     int count = 0;
     for (int f = 1; f <= 6; ++f) {
-        const std::int32_t reference = CubeCells(f, 1, 1);
-        bool done = true;
-        for (int r = 1; r <= n_ && done; ++r)
-            for (int c = 1; c <= n_; ++c)
-                if (CubeCells(f, r, c) != reference) {
-                    done = false;
-                    break;
-                }
+        const bool done = FaceSolved(f);
         faceDone_[static_cast<std::size_t>(f)] = done;
         if (done) ++count;
     }
     return count;
+}
+
+bool Cube::FaceSolved(int face) const {
+    const std::int32_t reference = CubeCells(face, 1, 1);
+    for (int r = 1; r <= n_; ++r)
+        for (int c = 1; c <= n_; ++c)
+            if (CubeCells(face, r, c) != reference) return false;
+    return true;
 }
 
 }  // namespace tessaro

@@ -92,6 +92,9 @@ public:
     // first block that differs from its top-left block) and returns how many
     // faces are of one colour, whatever that colour is.
     int CountSolvedFaces();
+    // Whether every block of the face (1..6) has the colour of its top-left
+    // block; changes nothing.
+    bool FaceSolved(int face) const;
     const std::array<bool, 7>& FaceDone() const { return faceDone_; }
 
 private:

@@ -31,11 +31,13 @@ void Game::NewGame() {
     const std::int32_t moves = std::clamp(settings.difficulty, 0, kMaxDifficulty);
 
     cube_.emplace(n);  // new cells, painted solved
+    mark_.line = std::min<std::int32_t>(mark_.line, n);
     history_.Reset(moves);
     board_.ResetBlocks(n);
     tessaro::BlockSizeCalc(board_, n, view_.ScaleWidth(), view_.ScaleHeight());
     BlockDrawAll();
     PlaceLabels(ButtonMakeAll(board_, n, view_.DrawingSurface()));
+    ShowMark();
 
     shuffleMoves_ = moves;
     shuffleDone_ = 0;
@@ -123,11 +125,10 @@ bool Game::DemoStep(bool point) {
     if (phase_ != Phase::Demonstrating || demoLeft_ < 1) return false;
     const Move reverse = Reverse(history_.Entry(demoLeft_--));
     if (point)
-        for (const auto& button : board_.ButtonObjs)
-            if (Move{button->BuFaceN(), button->BuLineN()} == reverse) {
-                view_.MoveDemoPointer(button->ButtonLeft(), button->ButtonTop());
-                break;
-            }
+        if (const auto i = FindButton(board_, reverse)) {
+            const Ishape& button = *board_.ButtonObjs[*i];
+            view_.MoveDemoPointer(button.ButtonLeft(), button.ButtonTop());
+        }
     RunMove(reverse);
     return true;
 }
@@ -160,8 +161,27 @@ void Game::RestoreAfterDemo() {
 
 void Game::Press(float x, float y) {
     const Ishape* hit = HitTest(board_, x, y);
-    if (hit == nullptr || !cube_) return;
-    const Move move{hit->BuFaceN(), hit->BuLineN()};
+    // A mouse press takes the keyboard's mark away; the next arrow key
+    // shows it again on the button pressed.
+    if (hit != nullptr) mark_ = {hit->BuFaceN(), hit->BuLineN()};
+    if (markShown_) {
+        markShown_ = false;
+        ShowMark();
+    }
+    if (hit != nullptr) ButtonPressed(*hit);
+}
+
+void Game::PressButton(Move move) {
+    if (const auto i = FindButton(board_, move)) ButtonPressed(*board_.ButtonObjs[*i]);
+}
+
+void Game::PressMarked() {
+    if (const Ishape* button = MarkedButton()) ButtonPressed(*button);
+}
+
+void Game::ButtonPressed(const Ishape& button) {
+    if (!cube_) return;
+    const Move move{button.BuFaceN(), button.BuLineN()};
     view_.PlayClick();
     Back(move);
     RunMove(move);
@@ -190,9 +210,38 @@ void Game::Resize() {
     tessaro::BlockSizeCalc(board_, BlockN(), view_.ScaleWidth(), view_.ScaleHeight());
     BlockDrawAll();
     PlaceLabels(ButtonMakeAll(board_, BlockN(), view_.DrawingSurface()));
+    ShowMark();
 }
 
-void Game::BobjClear() { tessaro::BobjClear(board_); }
+void Game::BobjClear() {
+    tessaro::BobjClear(board_);
+    ShowMark();
+}
+
+// ---------------------------------------------------------------- keyboard play
+
+void Game::ArrowKey(Arrow arrow) {
+    if (board_.ButtonObjs.empty()) return;
+    std::size_t at = FindButton(board_, mark_).value_or(0);
+    if (markShown_) at = NextButton(board_, at, arrow).value_or(at);
+    const Ishape& button = *board_.ButtonObjs[at];
+    mark_ = {button.BuFaceN(), button.BuLineN()};
+    markShown_ = true;
+    ShowMark();
+}
+
+const Ishape* Game::MarkedButton() const {
+    if (!markShown_) return nullptr;
+    const auto i = FindButton(board_, mark_);
+    return i ? board_.ButtonObjs[*i].get() : nullptr;
+}
+
+void Game::ShowMark() {
+    if (const Ishape* button = MarkedButton())
+        view_.ShowFocusMark(button->ButtonLeft(), button->ButtonTop(), board_.HalfBlock);
+    else
+        view_.HideFocusMark();
+}
 
 // ---------------------------------------------------------------- counters
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "board/board.h"
+#include "board/button_focus.h"
 #include "model/cube.h"
 #include "options/difficulty_limit.h"
 #include "session/game_view.h"
@@ -36,6 +37,19 @@ public:
     void Tick();                        // one second of the game clock
     void Undo();                        // the Z key
     void BobjClear();                   // the congratulations window's OK
+
+    // ---- keyboard play ----
+    // An arrow key. The first one shows the focus mark (on the button last
+    // marked or pressed, else the first); the next ones move it to the next
+    // button that way (NextButton). A mouse press hides it again.
+    void ArrowKey(Arrow arrow);
+    // Space or Enter: presses the marked button while the mark is shown.
+    void PressMarked();
+    // Presses the button that makes this move, exactly as a mouse press on
+    // it does; nothing while the net has no such button.
+    void PressButton(Move move);
+    // The marked button while the mark is shown and the button exists.
+    const Ishape* MarkedButton() const;
 
     // ---- state ----
     enum class Phase { Idle, Shuffling, Demonstrating, Playing };
@@ -78,6 +92,11 @@ public:
     void FinishDemo();
 
 private:
+    // A hit on a move button: sound, history, move, redraw, and in a
+    // shuffled game the click count and the solved-face check.
+    void ButtonPressed(const Ishape& button);
+    // Tells the window where the focus mark is, or that none is shown.
+    void ShowMark();
     void PlaceLabels(const std::array<LabelPlace, 3>& places);
     void FitLabel(Mes label);
     // Makes shuffle moves until one is to be shown (then asks for a wait)
@@ -106,6 +125,10 @@ private:
     // without shuffle, after a demonstration (its clock never ran), and once
     // the game has been won.
     std::int32_t recordMoves_ = 0;
+    // The keyboard's focus mark: the button it is on (kept across games and
+    // resizes) and whether it is shown.
+    Move mark_{MoveKind::RowLeft, 1};
+    bool markShown_ = false;
 };
 
 }  // namespace tessaro

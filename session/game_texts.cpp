@@ -20,6 +20,27 @@ std::string ClicksText(std::int32_t clicks) {
     return "今までのクリック回数は　" + std::to_string(clicks) + "　回です";
 }
 
+std::string NetDescription(const Cube* cube) {
+    if (cube == nullptr) return "ゲームはまだ始まっていません";
+    int solved = 0;
+    for (int f = 1; f <= 6; ++f) solved += cube->FaceSolved(f) ? 1 : 0;
+    return FacesText(solved);
+}
+
+std::string MoveButtonName(Move move) {
+    const std::string line = std::to_string(move.line);
+    switch (move.kind) {
+    case MoveKind::RowLeft: return line + "行目を左へ";
+    case MoveKind::RowRight: return line + "行目を右へ";
+    case MoveKind::ColUp: return line + "列目を上へ";
+    case MoveKind::ColDown: return line + "列目を下へ";
+    case MoveKind::SliceCcw: return "右の面の" + line + "列目を上へ";
+    case MoveKind::SliceCw: return "右の面の" + line + "列目を下へ";
+    case MoveKind::None: break;
+    }
+    return {};
+}
+
 bool LabelFits(float scaleWidth, std::int32_t labelWidth) {
     const float half = scaleWidth / 2.0F;
     return half >= static_cast<float>(labelWidth);

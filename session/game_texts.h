@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/cube.h"
+
 namespace tessaro {
 
 inline constexpr char kDemoNotice[] = "ただいまデモ中につき自動操作中";
@@ -15,6 +17,14 @@ std::string FacesText(int count);
 std::string ClockText(std::int32_t elapsedSec);
 // "今までのクリック回数は　n　回です"
 std::string ClicksText(std::int32_t clicks);
+
+// What screen readers are told of the net: its name, and its state, the
+// solved-face sentence above (or that no game has started yet).
+inline constexpr char kNetName[] = "展開図";
+std::string NetDescription(const Cube* cube);
+// A move button's name for screen readers: the line it moves and which way,
+// "1行目を左へ". The buttons beside the right-hand face say so.
+std::string MoveButtonName(Move move);
 
 // A status label is shown only while it fits in half the client width.
 bool LabelFits(float scaleWidth, std::int32_t labelWidth);

@@ -88,6 +88,11 @@ public:
     virtual void ShowDemoPointer(std::int32_t size) = 0;
     virtual void MoveDemoPointer(std::int32_t left, std::int32_t top) = 0;
     virtual void HideDemoPointer() = 0;
+
+    // Keyboard play: the focus mark around the move button whose square of
+    // the given side stands at (left, top), twips; or no mark.
+    virtual void ShowFocusMark(std::int32_t left, std::int32_t top, std::int32_t side) = 0;
+    virtual void HideFocusMark() = 0;
 };
 
 }  // namespace tessaro

@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "board/board.h"
+#include "board/button_focus.h"
 #include "board/rounding.h"
 #include "model/cube.h"
 #include "recording_surface.h"
@@ -257,6 +259,91 @@ TEST(Board, ClearingForgetsButtonsButKeepsTheirDrawing) {
     EXPECT_TRUE(net.board.ButtonObjs.empty());
     EXPECT_EQ(net.surface.drawn.size(), drawnBefore) << "nothing is erased";
     EXPECT_EQ(HitTest(net.board, 3535, 2063), nullptr);
+}
+
+TEST(Board, FindButtonGivesTheIndexOfTheButtonThatMakesAMove) {
+    LaidOut net(3, 6675, 5880);
+    EXPECT_EQ(FindButton(net.board, {3, 1}), std::optional<std::size_t>(6));
+    EXPECT_EQ(FindButton(net.board, {6, 3}), std::optional<std::size_t>(17));
+    for (const Move none : {Move{}, Move{1, 4}, Move{7, 1}, Move{2, 0}}) EXPECT_FALSE(FindButton(net.board, none));
+    BobjClear(net.board);
+    EXPECT_FALSE(FindButton(net.board, {1, 1}));
+}
+
+// ---------------------------------------------------------------- arrow keys
+
+// "kind,line" of the button at index i.
+std::string ButtonAt(const Board& board, std::size_t i) {
+    return std::to_string(board.ButtonObjs[i]->BuFaceN()) + "," + std::to_string(board.ButtonObjs[i]->BuLineN());
+}
+
+TEST(ArrowKeys, GoAroundTheNetOfThreeAsThePlayerSeesIt) {
+    LaidOut net(3, 6675, 5880);
+    struct Case {
+        Move from;
+        Arrow arrow;
+        Move to;  // no move: the button stays marked
+    };
+    const std::vector<Case> cases = {
+        {{1, 1}, Arrow::Down, {1, 2}},  {{1, 3}, Arrow::Down, {4, 1}},   // along the group, then round the corner
+        {{1, 1}, Arrow::Up, {3, 1}},    {{1, 2}, Arrow::Right, {2, 2}},  // across the face, on the same row
+        {{1, 1}, Arrow::Left, {}},      {{2, 1}, Arrow::Up, {3, 3}},     // nothing further left; the nearer corner
+        {{2, 2}, Arrow::Right, {5, 1}}, {{2, 3}, Arrow::Right, {6, 1}},  // a tie goes to the earlier button
+        {{2, 3}, Arrow::Down, {4, 3}},  {{3, 1}, Arrow::Right, {3, 2}},
+        {{3, 3}, Arrow::Right, {5, 1}}, {{3, 1}, Arrow::Left, {1, 1}},   // on along the row above the band
+        {{3, 2}, Arrow::Down, {4, 2}},  {{3, 1}, Arrow::Up, {}},
+        {{5, 1}, Arrow::Left, {3, 3}},  {{5, 3}, Arrow::Right, {}},
+        {{5, 2}, Arrow::Down, {6, 2}},  {{6, 1}, Arrow::Left, {4, 3}},
+        {{6, 3}, Arrow::Down, {}},      {{4, 1}, Arrow::Left, {1, 3}},
+        {{4, 2}, Arrow::Up, {3, 2}},
+    };
+    for (const auto& c : cases) {
+        const auto from = FindButton(net.board, c.from);
+        ASSERT_TRUE(from);
+        const auto to = NextButton(net.board, *from, c.arrow);
+        const std::string what = ButtonAt(net.board, *from) + " arrow " + std::to_string(static_cast<int>(c.arrow));
+        if (c.to.kind == MoveKind::None) {
+            EXPECT_FALSE(to) << what;
+        } else {
+            ASSERT_TRUE(to) << what;
+            EXPECT_EQ(ButtonAt(net.board, *to), std::to_string(NumberOf(c.to.kind)) + "," + std::to_string(c.to.line))
+                << what;
+        }
+    }
+    EXPECT_FALSE(NextButton(net.board, 18, Arrow::Up)) << "no such button";
+    EXPECT_FALSE(NextButton(Board{}, 0, Arrow::Down));
+}
+
+TEST(ArrowKeys, RunAlongEveryGroupAndReachEveryButtonAtEverySize) {
+    struct Window {
+        float width, height;
+    };
+    for (const Window w : {Window{6675, 5880}, Window{1920 * 15, 1050 * 15}, Window{1024 * 15, 700 * 15}})
+        for (int n = 2; n <= 10; ++n) {
+            LaidOut net(n, w.width, w.height);
+            const Board& b = net.board;
+            // Along a group: the arrows of its direction go line by line.
+            for (int k = 1; k <= 6; ++k) {
+                const Arrow onward = k <= 2 ? Arrow::Down : Arrow::Right;
+                const Arrow back = k <= 2 ? Arrow::Up : Arrow::Left;
+                for (int i = 1; i < n; ++i) {
+                    const std::size_t here = *FindButton(b, {k, i});
+                    const std::size_t next = *FindButton(b, {k, i + 1});
+                    EXPECT_EQ(NextButton(b, here, onward), next) << "N=" << n << " group " << k << " line " << i;
+                    EXPECT_EQ(NextButton(b, next, back), here) << "N=" << n << " group " << k << " line " << i + 1;
+                }
+            }
+            // Every button can be reached from the first one.
+            std::set<std::size_t> reached = {0};
+            std::vector<std::size_t> open = {0};
+            while (!open.empty()) {
+                const std::size_t at = open.back();
+                open.pop_back();
+                for (Arrow a : {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down})
+                    if (const auto next = NextButton(b, at, a); next && reached.insert(*next).second) open.push_back(*next);
+            }
+            EXPECT_EQ(reached.size(), static_cast<std::size_t>(6 * n)) << "N=" << n << " in " << w.width << "x" << w.height;
+        }
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 // screenshot's block colours against the cube the model predicts.
 //
 //   net_probe buttons <client width px> <client height px> <N> [ratio]
-//       prints "kind line x y" for every button, client pixels; with a
-//       device pixel ratio, sizes and places are device pixels
+//       prints "kind line x y side" for every button: its middle and its
+//       side, client pixels; with a device pixel ratio, device pixels
 //   net_probe check <shot.png> <client x> <client y> <client width> <client height> <N> [kind:line ...]
 //       compares every block of the screenshot with the solved cube after
 //       those moves; prints the mismatches and fails if there are any
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
         const Board board = LayOut(cube, width, height, scale);
         const TwipsScale device{scale.twipsPerPixel / ratio};
         for (const auto& b : board.ButtonObjs)
-            std::printf("%d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(device, b->ButtonLeft(), board.HalfBlock),
-                        Middle(device, b->ButtonTop(), board.HalfBlock));
+            std::printf("%d %d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(device, b->ButtonLeft(), board.HalfBlock),
+                        Middle(device, b->ButtonTop(), board.HalfBlock), device.ToPixels(board.HalfBlock));
         return 0;
     }
     if (argc == 5 && std::string(argv[1]) == "congratulations") {

@@ -2,6 +2,7 @@
 // file in a temporary folder and its messages collected instead of shown.
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 
 #include <memory>
 
+#include "ui/net_accessible.h"
 #include "ui/options_panel.h"
 
 namespace tessaro {
@@ -61,6 +63,8 @@ class OptionsPanelTest : public QObject {
     QCheckBox* chk(int i) const { return panel_->chkOption(i); }
 
 private slots:
+    void initTestCase() { InstallAccessibility(); }
+
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
@@ -96,6 +100,24 @@ private slots:
         QCOMPARE(cmb(1)->currentText(), "Combo1");
         QVERIFY(panel_->IsChecked(0) && !panel_->IsChecked(1));
         QVERIFY2(!QFile::exists(FilePath()), "nothing is read before the panel opens");
+    }
+
+    void screenReadersCallTheBoxesByTheirCaptionsNotTheirText() {
+        panel_->mnuOption_Click();
+        cmb(1)->setEditText(QStringLiteral("Hard"));
+        const QStringList captions = {QStringLiteral("N of Block"), QStringLiteral("Difficulty")};
+        for (int i = 0; i < 2; ++i) {
+            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(cmb(i));
+            QCOMPARE(box->role(), QAccessible::ComboBox);
+            QCOMPARE(box->text(QAccessible::Name), captions[i]);
+            QCOMPARE(box->text(QAccessible::Value), cmb(i)->currentText());
+            const auto labels = box->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels.first().first->object(), panel_->lblOption(i));
+            QVERIFY(box->state().editable && box->state().collapsed);
+            QVERIFY(box->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(cmb(1))->text(QAccessible::Value), QStringLiteral("Hard"));
     }
 
     void opensInPlaceWithTheControlsLaidOutInTwips() {

@@ -117,6 +117,10 @@ public:
     }
     void MoveDemoPointer(std::int32_t left, std::int32_t top) override { demoPointerMoves.emplace_back(left, top); }
     void HideDemoPointer() override { demoPointerVisible = false; }
+    // The focus mark's square (left, top, side), while one is shown.
+    std::optional<std::array<std::int32_t, 3>> mark;
+    void ShowFocusMark(std::int32_t left, std::int32_t top, std::int32_t side) override { mark = {left, top, side}; }
+    void HideFocusMark() override { mark.reset(); }
 };
 
 struct Session {
@@ -821,6 +825,160 @@ TEST(Demo, EscOutsideTheDemonstrationDoesNothing) {
     EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, kFiveMoves)));
     EXPECT_TRUE(s.view.clock);
     EXPECT_EQ(s.game.CurrentPhase(), Game::Phase::Playing);
+}
+
+// ---------------------------------------------------------------- keyboard play
+
+TEST(Texts, ScreenReadersHearTheNetAndEveryButtonInJapanese) {
+    const std::vector<std::pair<Move, std::string>> names = {
+        {{1, 1}, "1行目を左へ"},          {{2, 3}, "3行目を右へ"},
+        {{3, 2}, "2列目を上へ"},          {{4, 10}, "10列目を下へ"},
+        {{5, 1}, "右の面の1列目を上へ"}, {{6, 2}, "右の面の2列目を下へ"},
+        {Move{}, ""},
+    };
+    for (const auto& [move, name] : names) EXPECT_EQ(MoveButtonName(move), name) << NumberOf(move.kind);
+
+    EXPECT_EQ(NetDescription(nullptr), "ゲームはまだ始まっていません");
+    Cube cube(3);
+    EXPECT_EQ(NetDescription(&cube), FacesText(6));
+    cube.ApplyMove({1, 2});  // the band's middle row: only the top and the bottom stay whole
+    EXPECT_EQ(NetDescription(&cube), FacesText(2));
+}
+
+// The focus mark's square as the view was told it: the button's own.
+std::optional<std::array<std::int32_t, 3>> SquareOf(const Session& s, int kind, int line) {
+    const Ishape* b = s.FindButton(kind, line);
+    return std::array<std::int32_t, 3>{b->ButtonLeft(), b->ButtonTop(), s.game.BoardState().HalfBlock};
+}
+
+TEST(Keys, FirstArrowShowsTheMarkAndTheNextOnesMoveItWithoutDrawing) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    EXPECT_FALSE(s.view.mark);
+    EXPECT_EQ(s.game.MarkedButton(), nullptr);
+    const Cube before = *s.game.CubeState();
+    const std::size_t drawn = s.view.surface.drawn.size();
+
+    s.game.ArrowKey(Arrow::Right);  // shows it on the first button, whichever arrow
+    EXPECT_EQ(s.view.mark, SquareOf(s, 1, 1));
+    EXPECT_EQ(s.game.MarkedButton(), s.FindButton(1, 1));
+    const std::vector<std::tuple<Arrow, int, int>> path = {
+        {Arrow::Down, 1, 2}, {Arrow::Right, 2, 2}, {Arrow::Up, 2, 1}, {Arrow::Up, 3, 3}, {Arrow::Up, 3, 3}};
+    for (const auto& [arrow, kind, line] : path) {
+        s.game.ArrowKey(arrow);
+        EXPECT_EQ(s.view.mark, SquareOf(s, kind, line)) << kind << "," << line;
+    }
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), before));
+    EXPECT_EQ(s.view.surface.drawn.size(), drawn) << "the mark is no part of the drawn net";
+    EXPECT_EQ(s.view.clicksPlayed, 0);
+
+    // It follows its button when the net is laid out again.
+    s.view.width = 9000;
+    s.game.Resize();
+    EXPECT_EQ(s.view.mark, SquareOf(s, 3, 3));
+}
+
+TEST(Keys, SpaceEnterAndScreenReadersPressExactlyAsTheMouseDoes) {
+    // The same presses by the mouse, by the marked button and by its move.
+    Session mouse, keys, reader;
+    for (Session* s : {&mouse, &keys, &reader}) s->Start(3, kFiveMoves);
+    keys.game.PressMarked();  // no mark shown yet: nothing
+    EXPECT_EQ(keys.view.clicksPlayed, 0);
+    keys.game.ArrowKey(Arrow::Down);
+    for (const Move m : {Move{1, 2}, Move{1, 2}, Move{2, 1}}) {
+        mouse.PressButton(NumberOf(m.kind), m.line);
+        reader.game.PressButton(m);
+    }
+    keys.game.ArrowKey(Arrow::Down);
+    keys.game.PressMarked();
+    keys.game.PressMarked();
+    keys.game.ArrowKey(Arrow::Up);
+    keys.game.ArrowKey(Arrow::Right);
+    keys.game.PressMarked();
+    for (Session* s : {&keys, &reader}) {
+        EXPECT_TRUE(SameCells(*s->game.CubeState(), *mouse.game.CubeState()));
+        EXPECT_EQ(s->game.ClickCount, 3);
+        EXPECT_EQ(s->view.clicksPlayed, 3);
+        EXPECT_EQ(s->game.History().HistPos, 3);
+        EXPECT_EQ(s->game.History().Entry(3), (Move{2, 1}));
+        EXPECT_EQ(s->view.labels[Mes::Faces].text, mouse.view.labels[Mes::Faces].text);
+        EXPECT_EQ(s->view.labels[Mes::Clicks].text, mouse.view.labels[Mes::Clicks].text);
+        EXPECT_EQ(s->view.surface.drawn.size(), mouse.view.surface.drawn.size());
+    }
+    reader.game.PressButton({1, 4});  // no such line
+    reader.game.PressButton(Move{});
+    EXPECT_EQ(reader.view.clicksPlayed, 3);
+}
+
+TEST(Keys, MousePressHidesTheMarkAndTheNextArrowShowsItOnTheButtonPressed) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    s.game.ArrowKey(Arrow::Down);
+    s.PressButton(3, 2);
+    EXPECT_FALSE(s.view.mark);
+    s.game.PressMarked();
+    EXPECT_EQ(s.view.clicksPlayed, 1) << "Space presses nothing while no mark is shown";
+    s.game.ArrowKey(Arrow::Left);
+    EXPECT_EQ(s.view.mark, SquareOf(s, 3, 2)) << "shown where the mouse pressed, not moved";
+    s.game.Press(0, 0);  // a press beside every button hides it too
+    EXPECT_FALSE(s.view.mark);
+    s.game.ArrowKey(Arrow::Left);
+    EXPECT_EQ(s.view.mark, SquareOf(s, 3, 2));
+}
+
+TEST(Keys, AWinTakesTheMarkAwayAndTheNextGameShowsItOnALineThatExists) {
+    Session s;
+    s.Start(3, {{1, 3}});
+    s.view.onCongratulations = [&] { s.game.BobjClear(); };
+    for (Arrow a : {Arrow::Down, Arrow::Down, Arrow::Down, Arrow::Right}) s.game.ArrowKey(a);
+    EXPECT_EQ(s.view.mark, SquareOf(s, 2, 3));
+    s.game.PressMarked();
+    ASSERT_EQ(s.view.congratulations.size(), 1u) << "won by the keyboard";
+    EXPECT_FALSE(s.view.mark);
+    s.game.ArrowKey(Arrow::Up);
+    s.game.PressMarked();
+    EXPECT_FALSE(s.view.mark) << "no button left to mark";
+    EXPECT_EQ(s.view.clicksPlayed, 1);
+
+    s.Start(2, {{1, 1}});
+    EXPECT_EQ(s.view.mark, SquareOf(s, 2, 2)) << "line 3 is line 2 of a 2 x 2";
+}
+
+TEST(Keys, BeforeTheFirstGameNothingReacts) {
+    Session s;
+    s.game.ArrowKey(Arrow::Down);
+    s.game.PressMarked();
+    s.game.PressButton({1, 1});
+    EXPECT_FALSE(s.view.mark);
+    EXPECT_EQ(s.view.clicksPlayed, 0);
+}
+
+TEST(Keys, DuringAShownShuffleAndTheDemonstrationKeysActAsTheMouseDoes) {
+    for (const bool demonstration : {false, true}) {
+        // The same press at the first wait, by the keys and by the mouse.
+        Session keys, mouse;
+        for (Session* s : {&keys, &mouse}) {
+            s->view.checked = {!demonstration, demonstration};
+            bool pressed = false;
+            s->view.onPause = [s, &keys, pressed](PauseKind) mutable {
+                if (pressed) return true;
+                pressed = true;
+                if (s == &keys) {
+                    s->game.ArrowKey(Arrow::Down);
+                    s->game.PressMarked();
+                } else {
+                    s->PressButton(1, 1);
+                }
+                return true;
+            };
+            s->Start(3, kFiveMoves);
+        }
+        EXPECT_EQ(keys.view.clicksPlayed, 1) << demonstration;
+        EXPECT_EQ(keys.game.History().HistCount, mouse.game.History().HistCount) << demonstration;
+        EXPECT_TRUE(SameCells(*keys.game.CubeState(), *mouse.game.CubeState())) << demonstration;
+        EXPECT_FALSE(SameCells(*keys.game.CubeState(), Replayed(3, demonstration ? std::vector<Move>{} : kFiveMoves)))
+            << "the press stays on the cube";
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The about window, reading registry values through a registry that answers
 // anything, and finding the system-information tool.
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -272,6 +273,17 @@ private slots:
         const QList<QSize> sizes = ProgramIcon().availableSizes();
         for (int size : {16, 24, 32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
         QVERIFY(!ProgramIcon().pixmap(QSize(256, 256)).isNull());
+    }
+
+    void picturesHaveNamesForScreenReaders() {
+        QStringList log;
+        FakeRegistry registry(log);
+        frmAbout about(registry, TwipsScale{15.0});
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.picIcon[1])->text(QAccessible::Name),
+                 QStringLiteral("Tessaroのアイコン"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.picIcon[0])->text(QAccessible::Name),
+                 QStringLiteral("招き猫の絵"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(about.picIcon[0])->role(), QAccessible::Graphic);
     }
 
     void tabOrderAndButtons() {

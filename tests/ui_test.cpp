@@ -2,6 +2,7 @@
 // drives the waits, offscreen at 15 twips per pixel so that every figure is
 // exact.
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,12 +17,14 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+#include <cmath>
 #include <deque>
 #include <fstream>
 #include <map>
 #include <random>
 #include <set>
 
+#include "board/button_focus.h"
 #include "board/rounding.h"
 #include "options/options_store.h"
 #include "records/records_store.h"
@@ -31,6 +34,7 @@
 #include "ui/client_area.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
+#include "ui/focus_mark.h"
 #include "ui/frm_congratulations.h"
 #include "ui/frm_cube.h"
 #include "ui/frm_records.h"
@@ -256,6 +260,55 @@ bool GameAgrees(const frmCube& w) {
     const MoveHistory& h = g.History();
     return h.HistCount >= 0 && h.HistCount <= h.Capacity() && h.HistPos >= 0 && h.HistPos <= h.Capacity() &&
            ColoursIntact(*cube);
+}
+
+// ---------------------------------------------------------------- keyboard play
+
+Qt::Key KeyOf(Arrow arrow) {
+    switch (arrow) {
+    case Arrow::Left: return Qt::Key_Left;
+    case Arrow::Right: return Qt::Key_Right;
+    case Arrow::Up: return Qt::Key_Up;
+    case Arrow::Down: return Qt::Key_Down;
+    }
+    return Qt::Key_unknown;
+}
+
+// The shortest run of arrow keys from one button to another.
+std::vector<Arrow> ArrowsBetween(const Board& board, std::size_t from, std::size_t to) {
+    std::map<std::size_t, std::pair<std::size_t, Arrow>> cameFrom;
+    std::deque<std::size_t> open = {from};
+    cameFrom[from] = {from, Arrow::Left};
+    while (!open.empty() && !cameFrom.count(to)) {
+        const std::size_t at = open.front();
+        open.pop_front();
+        for (Arrow a : {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down})
+            if (const auto next = NextButton(board, at, a); next && !cameFrom.count(*next)) {
+                cameFrom[*next] = {at, a};
+                open.push_back(*next);
+            }
+    }
+    std::vector<Arrow> path;
+    for (std::size_t at = to; at != from; at = cameFrom.at(at).first) path.insert(path.begin(), cameFrom.at(at).second);
+    return path;
+}
+
+// WCAG contrast ratio of two colours.
+double Contrast(QColor a, QColor b) {
+    auto luminance = [](QColor c) {
+        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What a device pixel of the focus mark around `button` must be: the
+// outer or inner outline's colour, or nothing (the net shows through).
+std::optional<QColor> MarkPixel(const QRect& button, QPoint p) {
+    const int t = (FocusMarkBounds(button).width() - button.width()) / 4;
+    if (!FocusMarkBounds(button).contains(p) || button.contains(p)) return std::nullopt;
+    return button.adjusted(-t, -t, t, t).contains(p) ? kFocusMarkInner : kFocusMarkOuter;
 }
 
 }  // namespace
@@ -1221,6 +1274,200 @@ private slots:
         QCOMPARE(h.window.game().CurrentPhase(), Game::Phase::Playing);
         QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
         QVERIFY(GameAgrees(h.window));
+    }
+
+    // ---------------------------------------------------------------- keyboard play
+
+    void keyboardAloneWinsAWholeGame() {
+        Harness h;
+        h.Show();
+        const std::vector<Move> shuffle = {{1, 2}, {6, 3}, {3, 1}, {4, 3}};
+        h.Start(3, shuffle);
+        h.window.timGame()->stop();  // no second passes: the records say 0
+        QVERIFY(h.window.clientArea()->hasFocus());  // the net has the keys from the start
+        const Board& board = h.window.game().BoardState();
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Down);  // shows the mark on the first button
+        std::size_t at = 0;
+        const std::array<Qt::Key, 3> presses = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+        for (std::size_t i = 0; i < shuffle.size(); ++i) {
+            const std::size_t target = *FindButton(board, Reverse(shuffle[shuffle.size() - 1 - i]));
+            for (Arrow a : ArrowsBetween(board, at, target)) QTest::keyClick(h.window.clientArea(), KeyOf(a));
+            QCOMPARE(h.window.game().MarkedButton(), board.ButtonObjs[target].get());
+            at = target;
+            QTest::keyClick(h.window.clientArea(), presses[i % presses.size()],
+                            presses[i % presses.size()] == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        QCOMPARE(h.congratulations.size(), 1u);
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
+        QCOMPARE(h.window.game().ClickCount, 4);
+        QCOMPARE(h.window.lblMes(0)->text(), QStringLiteral("現在全色一致している面数は　6　面です"));
+        QCOMPARE(h.window.lblMes(2)->text(), QStringLiteral("今までのクリック回数は　4　回です"));
+        const Bytes records = ReadFile(h.RecordsFile());
+        QVERIFY(QByteArray(reinterpret_cast<const char*>(records.data()), static_cast<qsizetype>(records.size()))
+                    .contains("\n3 4 0 4 last\n"));
+        QVERIFY(h.window.clientArea()->FocusMark().isEmpty());  // the won net has no buttons left to mark
+    }
+
+    void markIsDrawnOverTheNetFromTheFirstArrowUntilTheNextMousePress() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        ClientArea* area = h.window.clientArea();
+        const QImage net = h.window.surface().Image().convertToFormat(QImage::Format_RGB32);
+        for (int i = 0; i < 3; ++i) h.window.lblMes(i)->hide();  // what the area shows of its own, without the labels
+        auto shown = [&] {
+            area->repaint();
+            return area->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(shown(), net);  // the net exactly as drawn, pixel for pixel
+
+        QTest::keyClick(area, Qt::Key_Up);
+        QTest::keyClick(area, Qt::Key_Down);  // onto button (1, 2)
+        const Ishape& button = h.Button(1, 2);
+        const std::int32_t side = h.window.game().BoardState().HalfBlock;
+        const QRect square = h.window.surface().DeviceBox(button.ButtonLeft(), button.ButtonTop(),
+                                                          button.ButtonLeft() + side, button.ButtonTop() + side);
+        QCOMPARE(area->FocusMark(), square);
+        const QImage marked = shown();
+        int ring = 0;
+        for (int y = 0; y < net.height(); ++y)
+            for (int x = 0; x < net.width(); ++x) {
+                const auto want = MarkPixel(square, {x, y});
+                ring += want ? 1 : 0;
+                QCOMPARE(marked.pixelColor(x, y), want.value_or(net.pixelColor(x, y)));
+            }
+        QVERIFY(ring > 4 * square.width());
+        QCOMPARE(h.window.surface().Image().convertToFormat(QImage::Format_RGB32), net);  // never drawn into the net
+
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(5, 5));  // beside every button
+        QCOMPARE(shown(), net);
+        QTest::keyClick(area, Qt::Key_Left);
+        QCOMPARE(area->FocusMark(), square);  // back where it was, not moved
+    }
+
+    void markStandsOutFromEveryColourOfTheNet() {
+        std::vector<QColor> colours = {QColor(224, 224, 224)};
+        for (std::int32_t bgr : {0x404040, 0xFFFFFF, 0xC0C0C0, 0x000000, 0x808080}) colours.push_back(QtSurface::ToQColor(bgr));
+        for (int f = 1; f <= 6; ++f) colours.push_back(QtSurface::ToQColor(kFaceColors[static_cast<std::size_t>(f)]));
+        for (const QColor& c : colours)
+            QVERIFY2(std::max(Contrast(kFocusMarkInner, c), Contrast(kFocusMarkOuter, c)) >= 4.5, qPrintable(c.name()));
+        // Where the outlines meet the button and the grey ground.
+        QVERIFY(Contrast(kFocusMarkInner, QtSurface::ToQColor(0x404040)) >= 4.5);
+        QVERIFY(Contrast(kFocusMarkOuter, QColor(224, 224, 224)) >= 4.5);
+        QVERIFY(Contrast(kFocusMarkInner, kFocusMarkOuter) >= 4.5);
+    }
+
+    void markOnTheRealWindowLiesOnWholeDevicePixels() {
+        // Run again by the suite at the scale factors 1.25 and 1.75.
+        Harness h;
+        h.Show();
+        h.Start(4, kThreeMoves);
+        ClientArea* area = h.window.clientArea();
+        QTest::keyClick(area, Qt::Key_Right);
+        QTest::keyClick(area, Qt::Key_Right);
+        const QRect square = area->FocusMark();
+        QVERIFY(!square.isEmpty());
+        area->repaint();
+        const QImage shot = area->grab().toImage();
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        QCOMPARE(shot.devicePixelRatio(), scale);
+        QCOMPARE(h.window.surface().DevicePixelRatio(), scale);
+        const QRect bounds = FocusMarkBounds(square);
+        for (int y = bounds.top(); y <= bounds.bottom(); ++y)
+            for (int x = bounds.left(); x <= bounds.right(); ++x)
+                if (const auto want = MarkPixel(square, {x, y}))
+                    QVERIFY2(shot.pixelColor(x, y) == *want, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+
+    void keysReachTheOptionsPanelAndNotTheNetWhileItIsOpen() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.mnuOption_Click();
+        const Cube before = *h.window.game().CubeState();
+        OptionsPanel* panel = h.window.sstOption();
+        for (QWidget* control : std::vector<QWidget*>{panel->cmbOption(0), panel->chkOption(0), panel->chkOption(1)}) {
+            control->setFocus();
+            QTRY_VERIFY(control->hasFocus());
+            for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Space}) QTest::keyClick(control, key);
+        }
+        QVERIFY(h.window.clientArea()->FocusMark().isEmpty());
+        QVERIFY(SameCells(*h.window.game().CubeState(), before));
+        QCOMPARE(h.window.game().ClickCount, 0);
+    }
+
+    // ---------------------------------------------------------------- screen readers
+
+    void netIsANamedGroupOfMoveButtonsThatPressAsTheMouseDoes() {
+        Harness h;
+        h.Show();
+        QAccessibleInterface* net = QAccessible::queryAccessibleInterface(h.window.clientArea());
+        QVERIFY(net != nullptr);
+        QCOMPARE(net->role(), QAccessible::Grouping);
+        QCOMPARE(net->text(QAccessible::Name), QStringLiteral("展開図"));
+        QCOMPARE(net->text(QAccessible::Description), QStringLiteral("ゲームはまだ始まっていません"));
+        const int controls = net->childCount();  // the labels, pictures and options panel on it
+        bool faceLabel = false;
+        for (int i = 0; i < controls; ++i) faceLabel |= net->child(i)->object() == h.window.lblMes(0);
+        QVERIFY(faceLabel);
+
+        h.Start(3, kThreeMoves);
+        QCOMPARE(net->childCount(), controls + 18);
+        QCOMPARE(net->text(QAccessible::Description),
+                 QString::fromStdString(FacesText(Replayed(3, kThreeMoves).CountSolvedFaces())));
+        const Board& board = h.window.game().BoardState();
+        for (int i = 0; i < 18; ++i) {
+            QAccessibleInterface* button = net->child(controls + i);
+            const Ishape& b = *board.ButtonObjs[static_cast<std::size_t>(i)];
+            QCOMPARE(button->role(), QAccessible::Button);
+            QCOMPARE(button->text(QAccessible::Name), QString::fromStdString(MoveButtonName({b.BuFaceN(), b.BuLineN()})));
+            QCOMPARE(net->indexOfChild(button), controls + i);
+            QCOMPARE(button->parent(), net);
+            const QPoint middle = h.window.clientArea()->mapToGlobal(h.Middle(b.ButtonLeft(), b.ButtonTop(), board.HalfBlock));
+            QVERIFY(button->rect().contains(middle));
+            QCOMPARE(net->childAt(middle.x(), middle.y()), button);
+            QCOMPARE(button->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        }
+        QCOMPARE(net->child(controls)->text(QAccessible::Name), QStringLiteral("1行目を左へ"));
+
+        // A press through the action: made from the event loop, exactly as a click.
+        QAccessibleInterface* button = net->child(controls + 13);  // (5, 2)
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+        QTRY_COMPARE(h.window.game().ClickCount, 1);
+        std::vector<Move> moves = kThreeMoves;
+        moves.push_back({5, 2});
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QCOMPARE(h.window.game().History().Entry(h.window.game().History().HistPos), (Move{5, 2}));
+        QCOMPARE(net->text(QAccessible::Description), h.window.lblMes(0)->text());
+
+        // The marked button is the one in focus.
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Down);
+        QCOMPARE(net->focusChild(), net->child(controls));
+        QVERIFY(net->child(controls)->state().focused && !button->state().focused);
+
+        // Not while a box is open: the mouse cannot reach the net then either.
+        h.dialogs.whileOpen = [&] {
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
+        };
+        h.window.Form_KeyDown(Qt::Key_S, 1);
+        h.dialogs.whileOpen = nullptr;
+        QCoreApplication::processEvents();
+        QCOMPARE(h.window.game().ClickCount, 1);
+
+        // A won net has no buttons left.
+        for (int i = static_cast<int>(moves.size()) - 1; i >= 0; --i) {
+            const Move m = Reverse(moves[static_cast<std::size_t>(i)]);
+            h.Click(NumberOf(m.kind), m.line);
+        }
+        QCOMPARE(h.congratulations.size(), 1u);
+        QCOMPARE(net->childCount(), controls);
+        QVERIFY(!button->isValid());
+        QCOMPARE(net->text(QAccessible::Description), QStringLiteral("現在全色一致している面数は　6　面です"));
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+        QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
     }
 
     void thousandsOfStartsDuringShownShufflesKeepTheStackFlat() {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/focus_mark.h"
 #include "ui/qt_surface.h"
 
 namespace tessaro {
@@ -17,6 +18,26 @@ ClientArea::ClientArea(QWidget* parent, QtSurface& surface, QColor background)
 
 void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    PaintNet(painter, event->rect());
+    PaintFocusMark(painter, focusMark_, surface_.DevicePixelRatio());
+}
+
+void ClientArea::SetFocusMark(const QRect& button) {
+    if (button == focusMark_) return;
+    update(LogicalArea(FocusMarkBounds(focusMark_)));
+    focusMark_ = button;
+    update(LogicalArea(FocusMarkBounds(focusMark_)));
+}
+
+QRect ClientArea::LogicalArea(const QRect& device) const {
+    if (device.isEmpty()) return {};
+    const qreal dpr = surface_.DevicePixelRatio();
+    return QRectF(device.x() / dpr, device.y() / dpr, device.width() / dpr, device.height() / dpr)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+void ClientArea::PaintNet(QPainter& painter, const QRect& target) {
     const QImage& image = surface_.Image();
     const qreal dpr = surface_.DevicePixelRatio();
     // Painting goes in whole device pixels. At a fractional ratio the area's
@@ -24,13 +45,19 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     // can leave a row unpainted between one and the next; the same integer
     // offset for every piece cannot. The edge rows that the image may not
     // reach take the ground first.
-    painter.fillRect(event->rect(), background_);
-    painter.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
-    const QRect source = QRectF(QPointF(event->rect().topLeft()) * dpr, QSizeF(event->rect().size()) * dpr)
+    painter.fillRect(target, background_);
+    const QRect source = QRectF(QPointF(target.topLeft()) * dpr, QSizeF(target.size()) * dpr)
                              .toAlignedRect()
                              .adjusted(-1, -1, 1, 1)
                              .intersected(image.rect());
     if (source.isEmpty()) return;
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+    PaintDevicePixels(painter, image, source);
+    painter.restore();
+}
+
+void ClientArea::PaintDevicePixels(QPainter& painter, const QImage& image, const QRect& source) {
     if (image.format() != QImage::Format_Indexed8) {
         painter.drawImage(source.topLeft(), image, source);
         return;

@@ -102,6 +102,7 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     Place(cmdOK, 4245, 2625, 1380, 345);
     cmdOK->setDefault(true);
     picIcon[0] = MakePicture(this, kCatIconPath);
+    picIcon[0]->setAccessibleName(QStringLiteral("招き猫の絵"));
     // The cat sits in a sunken 2-pixel frame around its 32 x 32 picture.
     picIcon[0]->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Place(picIcon[0], 4920, 600, 540, 540);
@@ -116,6 +117,7 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     lblDescription = MakeLabel(this, TextLines::Many, true);
     Place(lblDescription, 1200, 1200, 3885, 1170);
     picIcon[1] = MakePicture(this, kProgramIconPath);
+    picIcon[1]->setAccessibleName(AppTitle() + QStringLiteral("のアイコン"));
     Place(picIcon[1], 240, 240, 480, 480);
     // Pictures lie over labels where the two meet (the rights holder's label
     // runs under the cat).

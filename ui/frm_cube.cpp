@@ -20,6 +20,7 @@
 #include "ui/client_area.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
+#include "ui/net_accessible.h"
 #include "ui/options_panel.h"
 #include "ui/pictures.h"
 #include "ui/readable_text.h"
@@ -43,6 +44,17 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+// The arrow keys of keyboard play.
+std::optional<Arrow> ArrowOf(int keyCode) {
+    switch (keyCode) {
+    case Qt::Key_Left: return Arrow::Left;
+    case Qt::Key_Right: return Arrow::Right;
+    case Qt::Key_Up: return Arrow::Up;
+    case Qt::Key_Down: return Arrow::Down;
+    default: return std::nullopt;
+    }
+}
+
 TwipsScale ScreenScale() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return TwipsScale::ForDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
@@ -56,6 +68,7 @@ frmCube::frmCube(Services services)
       surface_(scale_, kBackground),
       game_(*this, services_.random, [this] { return services_.clock.Seed(); }) {
     setWindowTitle(AppTitle());
+    InstallAccessibility();
     BuildMenus();
     BuildControls();
 
@@ -82,7 +95,12 @@ void frmCube::BuildControls() {
     // panel) keep the colours of the desktop's palette.
     client_ = new ClientArea(this, surface_, kBackground);
     setCentralWidget(client_);
-    surface_.SetChanged([this](const QRect& area) { client_->update(area); });
+    surface_.SetChanged([this](const QRect& area) {
+        client_->update(area);
+        NetChanged(client_);
+    });
+    client_->game = &game_;
+    client_->onPressButton = [this](Move move) { PressButton(move); };
     client_->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF at) {
         Form_MouseDown(static_cast<int>(button), ShiftState(modifiers), static_cast<float>(scale_.ToTwips(at.x())),
                        static_cast<float>(scale_.ToTwips(at.y())));
@@ -151,6 +169,20 @@ void frmCube::Form_KeyDown(int keyCode, int shift) {
     if (keyCode == Qt::Key_S && shift == 1) PracticeCommand();
     else if (keyCode == Qt::Key_Z) game_.Undo();
     else if (keyCode == Qt::Key_Escape) game_.FinishDemo();
+    // Keyboard play: the arrows move the focus mark, Space and Enter press
+    // the marked button; with any modifier keys, as Z and the mouse.
+    else if (const auto arrow = ArrowOf(keyCode)) MoveMark(*arrow);
+    else if (keyCode == Qt::Key_Space || keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter) game_.PressMarked();
+}
+
+void frmCube::MoveMark(Arrow arrow) {
+    game_.ArrowKey(arrow);
+    // A screen reader says the name of the button the arrow went to.
+    if (const Ishape* marked = game_.MarkedButton()) MarkMoved(client_, {marked->BuFaceN(), marked->BuLineN()});
+}
+
+void frmCube::PressButton(Move move) {
+    if (modalBoxes_ == 0) game_.PressButton(move);
 }
 
 void frmCube::mnuStart_Click() { game_.NewGame(); }
@@ -392,5 +424,11 @@ void frmCube::MoveDemoPointer(std::int32_t left, std::int32_t top) {
 }
 
 void frmCube::HideDemoPointer() { imgDemoPointa_[0]->hide(); }
+
+void frmCube::ShowFocusMark(std::int32_t left, std::int32_t top, std::int32_t side) {
+    client_->SetFocusMark(surface_.DeviceBox(left, top, left + side, top + side));
+}
+
+void frmCube::HideFocusMark() { client_->SetFocusMark(QRect()); }
 
 }  // namespace tessaro

@@ -99,6 +99,8 @@ public:
     void ShowDemoPointer(std::int32_t size) override;
     void MoveDemoPointer(std::int32_t left, std::int32_t top) override;
     void HideDemoPointer() override;
+    void ShowFocusMark(std::int32_t left, std::int32_t top, std::int32_t side) override;
+    void HideFocusMark() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +124,10 @@ private:
     };
     void WaitOver();
     void KeepLabelsApart();
+    void MoveMark(Arrow arrow);
+    // A screen reader's press on a move button; nothing while a box is open,
+    // as the mouse cannot reach the net then either.
+    void PressButton(Move move);
 
     Services services_;
     TwipsScale scale_;

@@ -86,6 +86,9 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
     cmbOption_[0] = MakeCombo(page_, {"2", "3", "4", "5", "6", "7", "8", "9", "10"});
     lblOption_[1] = new QLabel(Text(kDifficultyCaption), page_);
     cmbOption_[1] = MakeCombo(page_, {"Ultra", "Hard", "Usuall", "Easy", "Practice"});
+    // Each box is named by its caption, for screen readers.
+    lblOption_[0]->setBuddy(cmbOption_[0]);
+    lblOption_[1]->setBuddy(cmbOption_[1]);
     chkOption_[0] = new QCheckBox(Text(kShowShuffleCaption), page_);
     chkOption_[0]->setChecked(true);
     chkOption_[1] = new QCheckBox(Text(kDemonstrationCaption), page_);

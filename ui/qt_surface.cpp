@@ -83,10 +83,16 @@ void QtSurface::Cls() {
     Changed();
 }
 
-void QtSurface::FilledBox(float x1, float y1, float x2, float y2) {
+QRect QtSurface::DeviceBox(float x1, float y1, float x2, float y2) const {
     // Both corners are part of the box.
     const int u = Unit();
-    Fill(Px(std::min(x1, x2)), Px(std::min(y1, y2)), Px(std::max(x1, x2)) + u, Px(std::max(y1, y2)) + u, fore_);
+    return QRect(QPoint(Px(std::min(x1, x2)), Px(std::min(y1, y2))),
+                 QPoint(Px(std::max(x1, x2)) + u - 1, Px(std::max(y1, y2)) + u - 1));
+}
+
+void QtSurface::FilledBox(float x1, float y1, float x2, float y2) {
+    const QRect box = DeviceBox(x1, y1, x2, y2);
+    Fill(box.left(), box.top(), box.right() + 1, box.bottom() + 1, fore_);
     Changed();
 }
 

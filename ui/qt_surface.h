@@ -30,6 +30,10 @@ public:
     qreal DevicePixelRatio() const { return dpr_; }
     TwipsScale Scale() const { return scale_; }
 
+    // The device pixels that a filled box with these corners (twips, both
+    // part of it) covers.
+    QRect DeviceBox(float x1, float y1, float x2, float y2) const;
+
     // Called with the changed area in logical pixels after each drawing.
     void SetChanged(std::function<void(const QRect&)> changed) { changed_ = std::move(changed); }
 
