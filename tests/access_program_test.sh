@@ -27,27 +27,6 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 xs_pids+=($!)
 wait_for 30 test -e "$xs_work/heard.txt.ready" || fail "no listener on the accessibility bus"
 maximised() { xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
-# A menu is open when one of the game's windows that the window manager does
-# not frame shows (Qt names a menu's window type only the first time it
-# makes the window).
-menu_open() {
-  local w
-  for w in $(xdotool search --onlyvisible --class tessaro); do
-    xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
-  done
-  return 1
-}
-# choose <menu key> <entry key>: the entry's key goes only to the menu once it
-# is open (the accessibility bus slows the opening), and a menu key that came
-# before the window took keys is pressed again.
-choose() {
-  local tries=3
-  until menu "$1" && wait_for 5 menu_open; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || fail "the menu of $1 did not open"
-  done
-  xdotool key "$2"
-}
 
 # The colours in a rectangle of the last screenshot: "#RRGGBB" lines.
 colours() { convert "$xs_work/find.png" -crop "$1" +repage -depth 8 -format %c histogram:info:- | grep -o '#[0-9A-F]\{6\}' | sort -u; }

@@ -34,9 +34,7 @@ wait_for 10 maximised || fail "the main window is not maximised"
 # A practice game of 3 x 3: no shuffle, so the cube starts solved.
 options 3 0
 net_n=3
-menu alt+g
-sleep 0.3
-xdotool key s
+choose alt+g s
 find_client
 wait_for 10 "$probe" check "$xs_work/find.png" "$client_x" "$client_y" "$client_w" "$client_h" 3 ||
   { shot "$xs_work/find.png"; "$probe" check "$xs_work/find.png" "$client_x" "$client_y" "$client_w" "$client_h" 3; fail "the solved net is not drawn"; }
@@ -49,9 +47,7 @@ wait_for 10 checked || { "$probe" check "$xs_work/after.png" "$client_x" "$clien
 [ ! -e "$xs_work/home/.config/Tessaro" ] || { find "$xs_work/home" >&2; fail "the options went to the player's configuration folder"; }
 
 # Game > Quit, by the menus' access keys.
-menu alt+g
-sleep 0.3
-xdotool key q
+choose alt+g q
 wait_for 10 bash -c "! kill -0 $game_pid" || fail "Quit did not end the program"
 status=0
 wait "$game_pid" || status=$?
@@ -83,7 +79,7 @@ closed_at_once "inside a shown shuffle"
 options 3 5
 launch
 menu alt+o; sleep 0.3; xdotool key Tab Tab Tab space Escape
-menu alt+g; sleep 0.3; xdotool key s
+choose alt+g s
 sleep 3  # the shuffle's five quarter seconds, and into the demonstration
 running "during the demonstration"
 closed_at_once "during the demonstration"
@@ -94,7 +90,7 @@ closed_at_once "during the demonstration"
 options 3 40
 launch
 menu alt+o; sleep 0.3; xdotool key Tab Tab Tab space Escape
-menu alt+g; sleep 0.3; xdotool key s
+choose alt+g s
 sleep 2
 running "during the long demonstration"
 menu Escape
@@ -102,7 +98,7 @@ find_client
 solved_net() { shot "$xs_work/esc.png" && "$probe" check "$xs_work/esc.png" "$client_x" "$client_y" "$client_w" "$client_h" "$1"; }
 wait_for 5 solved_net 3 || fail "Esc did not finish the demonstration at once"
 options 2 0
-menu alt+g; sleep 0.3; xdotool key s
+choose alt+g s
 wait_for 5 solved_net 2 || fail "after Esc, Game > Start did not start a new game"
 closed_at_once "after the demonstration was stopped"
 

@@ -21,8 +21,13 @@ start() {
   wait_for 30 maximised || fail "the main window is not maximised"
 }
 
+close_list() {
+  xdotool key Escape
+  wait_for 10 bash -c "! xdotool search --onlyvisible --name '^記録\$' | grep -q ." || fail "Esc did not close the list"
+}
+
 quit_game() {
-  menu alt+g; sleep 0.3; xdotool key q
+  choose alt+g q
   wait_for 10 bash -c "! kill -0 $game_pid" || fail "Quit did not end the program"
   local status=0
   wait "$game_pid" || status=$?
@@ -47,7 +52,7 @@ shuffle_move() {
 options 2 1
 net_n=2
 start
-menu alt+g; sleep 0.3; xdotool key s
+choose alt+g s
 find_client
 wait_for 10 shuffle_move || fail "the net does not show a one-move shuffle"
 read -r kind line <"$xs_work/shuffle"
@@ -58,26 +63,25 @@ wait_for 10 test -f "$records" || fail "no records file in $data_dir"
 grep -Eqx "Tessaro records 1" <(head -n1 "$records") || fail "no header: $(cat "$records")"
 grep -Eqx "2 1 [0-9]+ 1 last" <(tail -n +2 "$records") || fail "not the won game: $(cat "$records")"
 
-menu alt+g; sleep 0.3; xdotool key r
+choose alt+g r
 wait_for 10 named '^記録$' || fail "Game > Records opened no window"
 shot "$xs_work/records.png"
-xdotool key Escape
-wait_for 10 bash -c "! xdotool search --onlyvisible --name '^記録\$' | grep -q ." || fail "Esc did not close the list"
+close_list
 quit_game
 
 # A records file that cannot be read: one message, then the list.
 printf 'Tessaro records 1\n2 1 5' >"$records"
 options_before=$(od -An -tx1 "$game_dir/GameOpt.dat")
 start
-menu alt+g; sleep 0.3; xdotool key r
+choose alt+g r
 wait_for 10 message_shown || fail "no message for the broken records file"
 xdotool key Return
 wait_for 10 named '^記録$' || fail "the list did not open after the message"
-xdotool key Escape; sleep 0.3
-menu alt+g; sleep 0.3; xdotool key r
+close_list
+choose alt+g r
 wait_for 10 named '^記録$' || fail "the list did not open the second time"
 [ "$(windows_named '^Tessaro$')" -eq 1 ] || fail "the message came twice"
-xdotool key Escape; sleep 0.3
+close_list
 quit_game
 [ "$(od -An -tx1 "$game_dir/GameOpt.dat")" = "$options_before" ] || fail "GameOpt.dat changed"
 [ "$(cat "$records")" = "$(printf 'Tessaro records 1\n2 1 5')" ] || fail "the unreadable file was changed without a new record"

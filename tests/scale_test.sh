@@ -35,18 +35,14 @@ for c in "${cases[@]}"; do
   "$probe" ground "$xs_work/find.png" "$client_x" "$client_y" "$client_w" "$client_h" ||
     fail "$c: the empty client area is not all grey"
 
-  menu alt+g
-  sleep 0.3
-  xdotool key s
+  choose alt+g s
   drawn() { shot "$xs_work/net.png" && "$probe" compare "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h" "$ratio" 3; }
   wait_for 10 drawn || { "$probe" compare "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h" "$ratio" 3; fail "$c: the solved net is not drawn exactly"; }
   for m in "${moves[@]}"; do press "${m%:*}" "${m#*:}"; done
   moved() { shot "$xs_work/net.png" && "$probe" compare "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h" "$ratio" 3 "${moves[@]}"; }
   wait_for 10 moved || { "$probe" compare "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h" "$ratio" 3 "${moves[@]}"; fail "$c: the net after the presses is not drawn exactly"; }
 
-  menu alt+g
-  sleep 0.3
-  xdotool key q
+  choose alt+g q
   wait_for 10 bash -c "! kill -0 $game_pid" || fail "$c: Quit did not end the program"
   echo "PASS $c: ground and net exact in every device pixel"
 done

@@ -103,3 +103,26 @@ press() {
 }
 
 menu() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }
+
+# A menu is open when one of the game's windows that the window manager does
+# not frame shows (Qt names a menu's window type only the first time it
+# makes the window, so the type cannot tell).
+menu_open() {
+  local w
+  for w in $(xdotool search --onlyvisible --class tessaro); do
+    xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
+  done
+  return 1
+}
+
+# choose <menu key> <entry key>: the entry's key goes only to the menu once
+# it is open, and a menu key that came before the window took keys is
+# pressed again.
+choose() {
+  local tries=3
+  until menu "$1" && wait_for 5 menu_open; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || fail "the menu of $1 did not open"
+  done
+  xdotool key "$2"
+}
