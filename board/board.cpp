@@ -49,12 +49,12 @@ std::array<LabelPlace, 3> ButtonMakeAll(Board& board, int n, Surface& surface) {
     const std::int32_t face2Col = RoundHalfEven(face2.BlockLeft + quarter);
     const std::array<Group, 7> groups = {{
         {0, 0, false},
-        {face1.BlockLeft - hb, rowTop, true},                                // left of face 1
-        {board.Block(1, 1, n, n).BlockLeft + bs, rowTop, true},             // right of face 1
-        {face1Col, face1.BlockTop - hb, false},                              // above face 1
-        {face1Col, board.Block(1, n, 1, n).BlockTop + bs, false},           // below face 1
-        {face2Col, face2.BlockTop - hb, false},                              // above face 2
-        {face2Col, board.Block(2, n, 1, n).BlockTop + bs, false},           // below face 2
+        {face1.BlockLeft - hb, rowTop, true},                      // left of face 1
+        {board.Block(1, 1, n, n).BlockLeft + bs, rowTop, true},    // right of face 1
+        {face1Col, face1.BlockTop - hb, false},                    // above face 1
+        {face1Col, board.Block(1, n, 1, n).BlockTop + bs, false},  // below face 1
+        {face2Col, face2.BlockTop - hb, false},                    // above face 2
+        {face2Col, board.Block(2, n, 1, n).BlockTop + bs, false},  // below face 2
     }};
 
     DrawBatch batch(surface);

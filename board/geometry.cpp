@@ -22,7 +22,8 @@ std::int32_t HorizontalOffset(int n, float scaleWidth, std::int32_t blockSize) {
 TwipsPoint FaceOrigin(int face, int n, std::int32_t blockSize) {
     const std::int32_t p = (n + 1) * blockSize;
     // Net places by face: 1 centre, 2 right of it, 3 and 4 left of it, 5 below, 6 above.
-    static constexpr std::array<std::array<int, 2>, 7> kPlace = {{{0, 0}, {2, 1}, {3, 1}, {0, 1}, {1, 1}, {2, 2}, {2, 0}}};
+    static constexpr std::array<std::array<int, 2>, 7> kPlace = {
+        {{0, 0}, {2, 1}, {3, 1}, {0, 1}, {1, 1}, {2, 2}, {2, 0}}};
     const auto& place = kPlace[static_cast<std::size_t>(face)];
     return {place[0] * p, place[1] * p};
 }

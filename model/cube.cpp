@@ -83,7 +83,7 @@ void Cube::ApplyMove(int kind, int line) {
         int face;
         bool clockwise;
     };
-    static constexpr Turn kFirstLine[7] = {{0, false}, {6, true}, {6, false}, {4, false},
+    static constexpr Turn kFirstLine[7] = {{0, false}, {6, true},  {6, false}, {4, false},
                                            {4, true},  {1, false}, {1, true}};
     static constexpr Turn kLastLine[7] = {{0, false}, {5, false}, {5, true}, {2, true},
                                           {2, false}, {3, true},  {3, false}};

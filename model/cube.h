@@ -106,7 +106,7 @@ private:
     void TurnFace(int face, bool clockwise);
 
     int n_;
-    std::size_t stride_;              // N + 1
+    std::size_t stride_;               // N + 1
     std::vector<std::int32_t> cells_;  // 7 x (N+1) x (N+1)
     std::vector<std::int32_t> old_;    // scratch copy for one simultaneous move
     std::array<bool, 7> faceDone_{};

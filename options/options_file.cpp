@@ -93,8 +93,9 @@ FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path&
 
 std::string OptionsFileMessage(const FileResult& result, bool saving) {
     // Permission to what: the file is not even there, and cannot be made.
-    const std::string reason = result.missing ? "ファイルがありません。このフォルダには書き込めないため、作ることもできません。"
-                                              : FileErrorReason(result.errorCode);
+    const std::string reason = result.missing
+                                   ? "ファイルがありません。このフォルダには書き込めないため、作ることもできません。"
+                                   : FileErrorReason(result.errorCode);
     std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
     text += "\n";
     text += result.path.string();

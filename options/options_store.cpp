@@ -8,7 +8,8 @@ FileResult OptionsStore::Load() {
         if (!retried.ok) return {true, 0, retried.path};  // the player has been told; keep the newer values
     }
     FileResult result = LoadOptions(record_, folder_);
-    result.told = !result.ok && !lastLoad_.ok && result.errorCode == lastLoad_.errorCode && result.path == lastLoad_.path;
+    result.told = !result.ok && !lastLoad_.ok && result.errorCode == lastLoad_.errorCode &&
+                  result.path == lastLoad_.path;
     lastLoad_ = result;
     return result;
 }

@@ -39,7 +39,7 @@ bool WriteAll(int fd, std::string_view bytes);
 
 struct RecordsSave {
     bool ok = true;
-    int errorCode = 0;              // errno of the failed step
+    int errorCode = 0;               // errno of the failed step
     std::filesystem::path setAside;  // where the previous file went, when it was set aside
 };
 

@@ -15,8 +15,9 @@ const RecordsTable& RecordsStore::Table() {
     if (loaded_) return table_;
     loaded_ = true;
     if (folder_.empty()) {
-        message_ = "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
-                   "記録はこの実行中だけ残ります。";
+        message_ =
+            "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
+            "記録はこの実行中だけ残ります。";
         return table_;
     }
     const RecordsLoad load = LoadRecordsFile(File());
@@ -48,8 +49,8 @@ void RecordsStore::Save() {
     if (!unsaved_) {
         if (!message_.empty()) message_ += "\n\n";
         message_ += "記録を保存できませんでした。\n" + File().string() + "\n" + FileErrorReason(saved.errorCode) +
-                   "\nそれまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
-                   "次に記録を更新したときにもう一度保存します。";
+                    "\nそれまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
+                    "次に記録を更新したときにもう一度保存します。";
     }
     unsaved_ = true;
 }

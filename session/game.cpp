@@ -239,8 +239,7 @@ const Ishape* Game::MarkedButton() const {
 void Game::ShowMark() {
     if (const Ishape* button = MarkedButton())
         view_.ShowFocusMark(button->ButtonLeft(), button->ButtonTop(), board_.HalfBlock);
-    else
-        view_.HideFocusMark();
+    else view_.HideFocusMark();
 }
 
 // ---------------------------------------------------------------- counters

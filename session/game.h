@@ -30,13 +30,13 @@ public:
     Game(GameView& view, RandomSource& random, SeedClock seedClock);
 
     // ---- what the main window's handlers call ----
-    void NewGame();                     // Game > Start
-    void Step();                        // the wait the game asked for is over
-    void Press(float x, float y);       // a mouse press on the client area, in twips
-    void Resize();                      // the client area changed size
-    void Tick();                        // one second of the game clock
-    void Undo();                        // the Z key
-    void BobjClear();                   // the congratulations window's OK
+    void NewGame();                // Game > Start
+    void Step();                   // the wait the game asked for is over
+    void Press(float x, float y);  // a mouse press on the client area, in twips
+    void Resize();                 // the client area changed size
+    void Tick();                   // one second of the game clock
+    void Undo();                   // the Z key
+    void BobjClear();              // the congratulations window's OK
 
     // ---- keyboard play ----
     // An arrow key. The first one shows the focus mark (on the button last

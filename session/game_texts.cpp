@@ -4,9 +4,7 @@
 
 namespace tessaro {
 
-std::string FacesText(int count) {
-    return "現在全色一致している面数は　" + std::to_string(count) + "　面です";
-}
+std::string FacesText(int count) { return "現在全色一致している面数は　" + std::to_string(count) + "　面です"; }
 
 std::string ClockText(std::int32_t elapsedSec) {
     const std::int64_t s = elapsedSec < 0 ? 0 : elapsedSec;
@@ -16,9 +14,7 @@ std::string ClockText(std::int32_t elapsedSec) {
     return std::string("所要時間　") + hms + "　です";
 }
 
-std::string ClicksText(std::int32_t clicks) {
-    return "今までのクリック回数は　" + std::to_string(clicks) + "　回です";
-}
+std::string ClicksText(std::int32_t clicks) { return "今までのクリック回数は　" + std::to_string(clicks) + "　回です"; }
 
 std::string NetDescription(const Cube* cube) {
     if (cube == nullptr) return "ゲームはまだ始まっていません";

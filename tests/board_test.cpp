@@ -21,9 +21,10 @@ using testing::RecordingSurface;
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     const std::vector<std::pair<double, std::int32_t>> cases = {
-        {2.5, 2},  {3.5, 4},      {-1.5, -2},   {-2.5, -2},  {0.5, 0},     {1.5, 2},     {452.31, 452},
-        {196.5, 196}, {193.5, 194}, {988.5, 988}, {8.5, 8},    {0.4999999, 0}, {-0.5, 0},  {1e12, INT32_MAX},
-        {-1e12, INT32_MIN}, {std::numeric_limits<double>::quiet_NaN(), 0},
+        {2.5, 2},     {3.5, 4},          {-1.5, -2},         {-2.5, -2},
+        {0.5, 0},     {1.5, 2},          {452.31, 452},      {196.5, 196},
+        {193.5, 194}, {988.5, 988},      {8.5, 8},           {0.4999999, 0},
+        {-0.5, 0},    {1e12, INT32_MAX}, {-1e12, INT32_MIN}, {std::numeric_limits<double>::quiet_NaN(), 0},
     };
     for (auto [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
@@ -36,9 +37,9 @@ struct SizeCase {
 
 TEST(Geometry, BlockSizeAndOffsetForWindowsLargeAndSmall) {
     const std::vector<SizeCase> cases = {
-        {6675, 5880, 3, 393, 196, 194},     // the designed window
-        {15240, 9885, 2, 988, 494, 1692},   // height / 10 = 988.5 goes to the even 988
-        {20, 20, 2, 2, 1, -2},              // tiny: negative offset, never clamped
+        {6675, 5880, 3, 393, 196, 194},    // the designed window
+        {15240, 9885, 2, 988, 494, 1692},  // height / 10 = 988.5 goes to the even 988
+        {20, 20, 2, 2, 1, -2},             // tiny: negative offset, never clamped
         {6675, 5880, 10, 148, 74, 82},
         {0, 0, 10, 0, 0, 0},
         {1920 * 15, 1050 * 15, 10, 463, 232, 4214},  // HalfBlock 231.5 goes to the even 232
@@ -63,7 +64,9 @@ struct LaidOut {
         BlockDrawAll(board, cube ? *cube : solved, surface, width);
         labels = ButtonMakeAll(board, n, surface);
     }
-    const Ishape& Button(int k, int i, int n) const { return *board.ButtonObjs[static_cast<std::size_t>((k - 1) * n + i - 1)]; }
+    const Ishape& Button(int k, int i, int n) const {
+        return *board.ButtonObjs[static_cast<std::size_t>((k - 1) * n + i - 1)];
+    }
 };
 
 TEST(Geometry, DesignedWindowWithThreeBlocksPlacesEveryFaceButtonAndLabel) {
@@ -225,12 +228,11 @@ TEST(HitTest, EdgesCountGapsDoNotAndTheFirstButtonWins) {
         int kind, line;  // 0, 0: no button
     };
     const std::vector<Case> cases = {
-        {3535, 2063, 1, 1}, {3731, 2259, 1, 1},  // both corners of button (1, 1) belong to it
-        {3534, 2063, 0, 0}, {3535, 2062, 0, 0},  // one twip outside
-        {3600, 2300, 0, 0},                      // between buttons (1, 1) and (1, 2)
-        {3535.5f, 2456, 1, 2}, {4910, 2849, 2, 3}, {5106, 3045, 2, 3}, {5107, 3045, 0, 0},
-        {3829, 1769, 3, 1}, {6383, 3340, 6, 3}, {6383.5f, 3340, 0, 0},
-        {4000, 2500, 0, 0},  // on a block
+        {3535, 2063, 1, 1},    {3731, 2259, 1, 1},  // both corners of button (1, 1) belong to it
+        {3534, 2063, 0, 0},    {3535, 2062, 0, 0},  // one twip outside
+        {3600, 2300, 0, 0},                         // between buttons (1, 1) and (1, 2)
+        {3535.5f, 2456, 1, 2}, {4910, 2849, 2, 3}, {5106, 3045, 2, 3},    {5107, 3045, 0, 0},
+        {3829, 1769, 3, 1},    {6383, 3340, 6, 3}, {6383.5f, 3340, 0, 0}, {4000, 2500, 0, 0},  // on a block
     };
     for (const auto& c : cases) {
         const Ishape* hit = HitTest(net.board, c.x, c.y);
@@ -289,13 +291,11 @@ TEST(ArrowKeys, GoAroundTheNetOfThreeAsThePlayerSeesIt) {
         {{1, 1}, Arrow::Up, {3, 1}},    {{1, 2}, Arrow::Right, {2, 2}},  // across the face, on the same row
         {{1, 1}, Arrow::Left, {}},      {{2, 1}, Arrow::Up, {3, 3}},     // nothing further left; the nearer corner
         {{2, 2}, Arrow::Right, {5, 1}}, {{2, 3}, Arrow::Right, {6, 1}},  // a tie goes to the earlier button
-        {{2, 3}, Arrow::Down, {4, 3}},  {{3, 1}, Arrow::Right, {3, 2}},
-        {{3, 3}, Arrow::Right, {5, 1}}, {{3, 1}, Arrow::Left, {1, 1}},   // on along the row above the band
-        {{3, 2}, Arrow::Down, {4, 2}},  {{3, 1}, Arrow::Up, {}},
-        {{5, 1}, Arrow::Left, {3, 3}},  {{5, 3}, Arrow::Right, {}},
-        {{5, 2}, Arrow::Down, {6, 2}},  {{6, 1}, Arrow::Left, {4, 3}},
-        {{6, 3}, Arrow::Down, {}},      {{4, 1}, Arrow::Left, {1, 3}},
-        {{4, 2}, Arrow::Up, {3, 2}},
+        {{2, 3}, Arrow::Down, {4, 3}},  {{3, 1}, Arrow::Right, {3, 2}}, {{3, 3}, Arrow::Right, {5, 1}},
+        {{3, 1}, Arrow::Left, {1, 1}},  // on along the row above the band
+        {{3, 2}, Arrow::Down, {4, 2}},  {{3, 1}, Arrow::Up, {}},        {{5, 1}, Arrow::Left, {3, 3}},
+        {{5, 3}, Arrow::Right, {}},     {{5, 2}, Arrow::Down, {6, 2}},  {{6, 1}, Arrow::Left, {4, 3}},
+        {{6, 3}, Arrow::Down, {}},      {{4, 1}, Arrow::Left, {1, 3}},  {{4, 2}, Arrow::Up, {3, 2}},
     };
     for (const auto& c : cases) {
         const auto from = FindButton(net.board, c.from);
@@ -340,9 +340,11 @@ TEST(ArrowKeys, RunAlongEveryGroupAndReachEveryButtonAtEverySize) {
                 const std::size_t at = open.back();
                 open.pop_back();
                 for (Arrow a : {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down})
-                    if (const auto next = NextButton(b, at, a); next && reached.insert(*next).second) open.push_back(*next);
+                    if (const auto next = NextButton(b, at, a); next && reached.insert(*next).second)
+                        open.push_back(*next);
             }
-            EXPECT_EQ(reached.size(), static_cast<std::size_t>(6 * n)) << "N=" << n << " in " << w.width << "x" << w.height;
+            EXPECT_EQ(reached.size(), static_cast<std::size_t>(6 * n))
+                << "N=" << n << " in " << w.width << "x" << w.height;
         }
 }
 

@@ -27,17 +27,17 @@ Vec StickerPosition(int n, Cell s) {
     const int col = 2 * s.c - n - 1;  // -(n-1) .. n-1, left to right as drawn
     const int row = n + 1 - 2 * s.r;  // n-1 .. -(n-1), top to bottom as drawn
     switch (s.f) {
-    case 1: return {col, row, n};        // front
-    case 2: return {n, row, -col};       // right
-    case 3: return {-col, row, -n};      // back
-    case 4: return {-n, row, col};       // left
-    case 5: return {col, -n, row};       // bottom: row 1 against face 1
-    default: return {col, n, -row};      // 6, top: row N against face 1
+    case 1: return {col, row, n};    // front
+    case 2: return {n, row, -col};   // right
+    case 3: return {-col, row, -n};  // back
+    case 4: return {-n, row, col};   // left
+    case 5: return {col, -n, row};   // bottom: row 1 against face 1
+    default: return {col, n, -row};  // 6, top: row N against face 1
     }
 }
 
 struct SliceTurn {
-    int axis;        // 0 x, 1 y, 2 z
+    int axis;  // 0 x, 1 y, 2 z
     Vec (*turn)(Vec);
     int (*layer)(int n, int line);
 };
@@ -45,13 +45,37 @@ struct SliceTurn {
 // Each kind as a rotation of the layer that its line selects.
 const std::array<SliceTurn, 7> kTurns = {{
     {0, nullptr, nullptr},
-    {1, [](Vec p) { return Vec{-p[2], p[1], p[0]}; }, [](int n, int l) { return n + 1 - 2 * l; }},  // right -> front
-    {1, [](Vec p) { return Vec{p[2], p[1], -p[0]}; }, [](int n, int l) { return n + 1 - 2 * l; }},  // front -> right
-    {0, [](Vec p) { return Vec{p[0], p[2], -p[1]}; }, [](int n, int l) { return 2 * l - n - 1; }},  // front -> top
-    {0, [](Vec p) { return Vec{p[0], -p[2], p[1]}; }, [](int n, int l) { return 2 * l - n - 1; }},  // front -> bottom
-    {2, [](Vec p) { return Vec{-p[1], p[0], p[2]}; }, [](int n, int l) { return n + 1 - 2 * l; }},  // bottom -> right
-    {2, [](Vec p) { return Vec{p[1], -p[0], p[2]}; }, [](int n, int l) { return n + 1 - 2 * l; }},  // right -> bottom
-}};
+    {1,
+     [](Vec p) {
+    return Vec{-p[2], p[1], p[0]};
+     },
+     [](int n, int l) { return n + 1 - 2 * l; }},  // right -> front
+    {1,
+     [](Vec p) {
+    return Vec{p[2], p[1], -p[0]};
+     },
+     [](int n, int l) { return n + 1 - 2 * l; }},  // front -> right
+                                         {0,
+                                          [](Vec p) {
+    return Vec{p[0], p[2], -p[1]};
+                                          },
+                                          [](int n, int l) { return 2 * l - n - 1; }},  // front -> top
+    {0,
+     [](Vec p) {
+    return Vec{p[0], -p[2], p[1]};
+     },
+     [](int n, int l) { return 2 * l - n - 1; }},  // front -> bottom
+    {2,
+     [](Vec p) {
+    return Vec{-p[1], p[0], p[2]};
+     },
+     [](int n, int l) { return n + 1 - 2 * l; }},  // bottom -> right
+    {2,
+     [](Vec p) {
+    return Vec{p[1], -p[0], p[2]};
+     },
+     [](int n, int l) { return n + 1 - 2 * l; }},  // right -> bottom
+    }};
 
 int Distinct(Cell s) { return s.f * 10000 + s.r * 100 + s.c; }
 
@@ -74,7 +98,8 @@ bool IsLive(Cell s) { return s.f >= 1 && s.r >= 1 && s.c >= 1; }
 
 std::vector<int> Snapshot(const Cube& cube) {
     std::vector<int> all;
-    ForEachCell(cube.BlockN(), [&](Cell s) { all.push_back(cube.CubeCells(s.f, s.r, s.c)); }, true);
+    ForEachCell(
+        cube.BlockN(), [&](Cell s) { all.push_back(cube.CubeCells(s.f, s.r, s.c)); }, true);
     return all;
 }
 
@@ -134,11 +159,14 @@ TEST_P(EveryMove, ChangesOnlyItsLineAndEdgeFaceAndIsUndone) {
     EXPECT_EQ(changed, expectedChanged);
 
     // Index-0 cells never take part.
-    ForEachCell(n, [&](Cell s) {
+    ForEachCell(
+        n,
+        [&](Cell s) {
         if (!IsLive(s)) {
             EXPECT_EQ(cube.CubeCells(s.f, s.r, s.c), 0);
         }
-    }, true);
+        },
+        true);
 
     Cube undone = cube;
     undone.ApplyMove(Reverse(Move{kind, line}));
@@ -155,21 +183,22 @@ TEST_P(EveryMove, OneMoveFromSolvedLeavesTwoFacesOfOneColour) {
     EXPECT_EQ(cube.CountSolvedFaces(), 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSizesKindsLines, EveryMove, ::testing::ValuesIn(AllMoves()),
-                         [](const auto& info) {
-                             // A stream, not "N" + std::to_string(...): GCC 12 at -O3 wrongly
-                             // reports that sum as an overlapping copy (-Wrestrict).
-                             std::ostringstream name;
-                             name << "N" << info.param.n << "_kind" << info.param.kind << "_line" << info.param.line;
-                             return name.str();
-                         });
+INSTANTIATE_TEST_SUITE_P(AllSizesKindsLines, EveryMove, ::testing::ValuesIn(AllMoves()), [](const auto& info) {
+    // A stream, not "N" + std::to_string(...): GCC 12 at -O3 wrongly
+    // reports that sum as an overlapping copy (-Wrestrict).
+    std::ostringstream name;
+    name << "N" << info.param.n << "_kind" << info.param.kind << "_line" << info.param.line;
+    return name.str();
+});
 
 TEST(Cube, StartsSolvedWithZeroIndexCellsForEverySize) {
     for (int n = kMinBlockN; n <= kMaxBlockN; ++n) {
         Cube cube(n);
         ASSERT_EQ(cube.BlockN(), n);
         int live = 0;
-        ForEachCell(n, [&](Cell s) {
+        ForEachCell(
+            n,
+            [&](Cell s) {
             const int value = cube.CubeCells(s.f, s.r, s.c);
             if (IsLive(s)) {
                 ++live;
@@ -177,7 +206,8 @@ TEST(Cube, StartsSolvedWithZeroIndexCellsForEverySize) {
             } else {
                 EXPECT_EQ(value, 0);
             }
-        }, true);
+            },
+            true);
         EXPECT_EQ(live, 6 * n * n);
         EXPECT_EQ(cube.CountSolvedFaces(), 6);
     }
@@ -205,8 +235,8 @@ TEST(Cube, KindOrLineOutsideTheRangeMakesNoMove) {
 
 TEST(Move, ReversePairsTheKindsAndKeepsTheLineWhileNoMoveStaysNoMove) {
     const std::vector<std::pair<Move, Move>> cases = {
-        {{1, 3}, {2, 3}}, {{2, 1}, {1, 1}}, {{3, 2}, {4, 2}}, {{4, 2}, {3, 2}}, {{5, 10}, {6, 10}}, {{6, 1}, {5, 1}},
-        {{0, 2}, {0, 2}}, {{7, 2}, {0, 2}}, {{-1, 1}, {0, 1}},  // numbers outside 1..6 are no move
+        {{1, 3}, {2, 3}}, {{2, 1}, {1, 1}}, {{3, 2}, {4, 2}}, {{4, 2}, {3, 2}},  {{5, 10}, {6, 10}},
+        {{6, 1}, {5, 1}}, {{0, 2}, {0, 2}}, {{7, 2}, {0, 2}}, {{-1, 1}, {0, 1}},  // numbers outside 1..6 are no move
     };
     for (const auto& [move, reverse] : cases) {
         EXPECT_EQ(Reverse(move), reverse) << NumberOf(move.kind) << "," << move.line;

@@ -19,9 +19,9 @@
 
 #include <QColor>
 #include <QImage>
-#include <cstdio>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -98,10 +98,11 @@ long Differences(const QImage& shot, QPoint origin, QSize size, const QImage& ex
 int Middle(TwipsScale scale, std::int32_t at, std::int32_t side) { return scale.ToPixels(at + side / 2.0); }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: net_probe buttons W H N [ratio] | net_probe check shot.png X Y W H N [kind:line ...]\n"
-                 "       net_probe congratulations W H N\n"
-                 "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n");
+    std::fprintf(
+        stderr,
+        "usage: net_probe buttons W H N [ratio] | net_probe check shot.png X Y W H N [kind:line ...]\n"
+        "       net_probe congratulations W H N\n"
+        "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n");
     return 2;
 }
 
@@ -119,7 +120,8 @@ int main(int argc, char** argv) {
         const Board board = LayOut(cube, width, height, scale);
         const TwipsScale device{scale.twipsPerPixel / ratio};
         for (const auto& b : board.ButtonObjs)
-            std::printf("%d %d %d %d %d\n", b->BuFaceN(), b->BuLineN(), Middle(device, b->ButtonLeft(), board.HalfBlock),
+            std::printf("%d %d %d %d %d\n", b->BuFaceN(), b->BuLineN(),
+                        Middle(device, b->ButtonLeft(), board.HalfBlock),
                         Middle(device, b->ButtonTop(), board.HalfBlock), device.ToPixels(board.HalfBlock));
         return 0;
     }
@@ -136,7 +138,8 @@ int main(int argc, char** argv) {
         if (shot.isNull()) return Usage();
         const QImage shot32 = shot.convertToFormat(QImage::Format_RGB32);
         const long wrong = Differences(shot32, QPoint(std::atoi(argv[3]), std::atoi(argv[4])),
-                                       QSize(std::atoi(argv[5]), std::atoi(argv[6])), QImage(), QRect(), LONG_MAX, true);
+                                       QSize(std::atoi(argv[5]), std::atoi(argv[6])), QImage(), QRect(), LONG_MAX,
+                                       true);
         std::printf("%ld pixels of the client area are not the grey ground\n", wrong);
         return wrong == 0 ? 0 : 1;
     }
@@ -152,7 +155,8 @@ int main(int argc, char** argv) {
         // device row may be ground that Qt rounds onto the area. Whichever
         // of these the game had, the shot matches it exactly.
         const QImage shot32 = shot.convertToFormat(QImage::Format_RGB32);
-        const QSize nearest(static_cast<int>(std::lround(width / ratio)), static_cast<int>(std::lround(height / ratio)));
+        const QSize nearest(static_cast<int>(std::lround(width / ratio)),
+                            static_cast<int>(std::lround(height / ratio)));
         struct Drawn {
             QImage image;
             QRect labels;
@@ -209,8 +213,8 @@ int main(int argc, char** argv) {
                     const QColor got = shot.pixelColor(x, y);
                     if (got != want) {
                         ++wrong;
-                        std::printf("block %d,%d,%d at %d,%d: %s, expected %s\n", f, r, c, x, y,
-                                    qPrintable(got.name()), qPrintable(want.name()));
+                        std::printf("block %d,%d,%d at %d,%d: %s, expected %s\n", f, r, c, x, y, qPrintable(got.name()),
+                                    qPrintable(want.name()));
                     }
                 }
         std::printf("%d of %d blocks as predicted\n", 6 * n * n - wrong, 6 * n * n);

@@ -124,10 +124,14 @@ private slots:
         panel_->mnuOption_Click();
         QCOMPARE(panel_->geometry(), QRect(53, 7, 211, 217));  // at 800, 100 twips
         const std::pair<QWidget*, QRect> places[] = {
-            {cmb(0), {1320, 600, 1455, 300}},          {cmb(1), {1320, 1080, 1455, 300}},
-            {chk(0), {240, 1680, 2295, 255}},          {chk(1), {240, 2040, 2535, 255}},
-            {panel_->cmdOk(), {1080, 2640, 855, 420}}, {panel_->cmdCancel(), {2040, 2640, 855, 420}},
-            {panel_->lblOption(0), {240, 720, 855, 255}}, {panel_->lblOption(1), {240, 1200, 855, 255}},
+            {cmb(0), {1320, 600, 1455, 300}},
+            {cmb(1), {1320, 1080, 1455, 300}},
+            {chk(0), {240, 1680, 2295, 255}},
+            {chk(1), {240, 2040, 2535, 255}},
+            {panel_->cmdOk(), {1080, 2640, 855, 420}},
+            {panel_->cmdCancel(), {2040, 2640, 855, 420}},
+            {panel_->lblOption(0), {240, 720, 855, 255}},
+            {panel_->lblOption(1), {240, 1200, 855, 255}},
         };
         const TwipsScale scale{15.0};
         for (const auto& [widget, twips] : places) {
@@ -155,7 +159,7 @@ private slots:
             window.show();
             panel->mnuOption_Click();
             const QList<QWidget*> mine = {panel->cmbOption(0), panel->cmbOption(1), panel->chkOption(0),
-                                          panel->chkOption(1), panel->cmdOk(), panel->cmdCancel(),
+                                          panel->chkOption(1), panel->cmdOk(),      panel->cmdCancel(),
                                           panel->lblOption(0), panel->lblOption(1)};
             for (QWidget* w : mine) {
                 const QString what = QStringLiteral("%1 at %2 pt").arg(w->objectName()).arg(points);
@@ -165,14 +169,16 @@ private slots:
                 QVERIFY2(box.top() > panel->tabBar()->geometry().bottom(), qPrintable(what));
                 QVERIFY2(w->height() >= w->fontMetrics().height(), qPrintable(what));
                 if (auto* button = qobject_cast<QPushButton*>(w))
-                    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 4, qPrintable(what));
-                else if (!qobject_cast<QComboBox*>(w))
-                    QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(what));
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 4,
+                             qPrintable(what));
+                else if (!qobject_cast<QComboBox*>(w)) QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(what));
                 for (QWidget* other : mine)
                     if (other != w)
-                        QVERIFY2(!box.intersects(QRect(other->mapTo(panel, QPoint(0, 0)), other->size())), qPrintable(what));
+                        QVERIFY2(!box.intersects(QRect(other->mapTo(panel, QPoint(0, 0)), other->size())),
+                                 qPrintable(what));
             }
-            QVERIFY2(panel->cmbOption(1)->width() >= panel->cmbOption(1)->sizeHint().width() - 1, "Practice fits its box");
+            QVERIFY2(panel->cmbOption(1)->width() >= panel->cmbOption(1)->sizeHint().width() - 1,
+                     "Practice fits its box");
         }
     }
 
@@ -203,16 +209,26 @@ private slots:
         QTest::addColumn<QString>("difficulty");
         QTest::addColumn<bool>("shuffle");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("example") << "10" << "Ultra" << true << Bytes({10, 0, 0, 0, 40, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("untouched") << "5" << "Combo1" << true << Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("lower case") << "5" << "ultra" << true << Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("trailing blank") << "5" << "Hard " << false << Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0, 0});
-        QTest::newRow("practice") << "3" << "Practice" << true << Bytes({3, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("usuall") << "4" << "Usuall" << true << Bytes({4, 0, 0, 0, 10, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("twelve") << "12" << "Easy" << true << Bytes({12, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("negative") << "-1" << "Hard" << true << Bytes({0xFF, 0xFF, 0xFF, 0xFF, 20, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("half to even") << " 2.5 " << "Easy" << true << Bytes({2, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF});
-        QTest::newRow("half up to even") << "3.5" << "Easy" << true << Bytes({4, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("example") << "10"
+                                 << "Ultra" << true << Bytes({10, 0, 0, 0, 40, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("untouched") << "5"
+                                   << "Combo1" << true << Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("lower case") << "5"
+                                    << "ultra" << true << Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("trailing blank") << "5"
+                                        << "Hard " << false << Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0, 0});
+        QTest::newRow("practice") << "3"
+                                  << "Practice" << true << Bytes({3, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("usuall") << "4"
+                                << "Usuall" << true << Bytes({4, 0, 0, 0, 10, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("twelve") << "12"
+                                << "Easy" << true << Bytes({12, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("negative") << "-1"
+                                  << "Hard" << true << Bytes({0xFF, 0xFF, 0xFF, 0xFF, 20, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("half to even") << " 2.5 "
+                                      << "Easy" << true << Bytes({2, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF});
+        QTest::newRow("half up to even") << "3.5"
+                                         << "Easy" << true << Bytes({4, 0, 0, 0, 5, 0, 0, 0, 0xFF, 0xFF});
     }
     void okTakesTheTypedTexts() {
         QFETCH(QString, blocks);

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
 #include <sys/stat.h>
 #include <unistd.h>
+#include "temp_folder.h"
 
 #include <climits>
 #include <fstream>
@@ -149,8 +149,8 @@ TEST(OptionsFile, ReadOnlyFileStillLoadsAndAFailedSaveChangesNothing) {
 
 TEST(OptionsFile, UnwritableFolderWithoutTheFileFailsWithoutTouchingTheRecord) {
     TempFolder dir;
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                    fs::perms::others_exec);
+    fs::permissions(dir.path(),
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
     AsUnprivileged drop;
     ASSERT_TRUE(drop.ok());
     OptionsRecord record{3, 5, -1};
@@ -184,11 +184,11 @@ TEST(OptionsFile, PathsThatCannotBeOpenedFailCleanly) {
         int error;
     };
     const std::vector<Case> cases = {
-        {dir.path() / "plain", ENOTDIR},        // the folder is a regular file
+        {dir.path() / "plain", ENOTDIR},  // the folder is a regular file
         {dir.path() / "missing" / "deeper", ENOENT},
-        {dir.path() / "dir", EISDIR},           // a folder where the file should be
-        {dir.path() / "fifo", EINVAL},          // a pipe: must not hang the game
-        {fs::path(), ENOENT},                   // no folder: never the current one
+        {dir.path() / "dir", EISDIR},   // a folder where the file should be
+        {dir.path() / "fifo", EINVAL},  // a pipe: must not hang the game
+        {fs::path(), ENOENT},           // no folder: never the current one
     };
     const fs::path before = fs::current_path();
     fs::current_path(dir.path());
@@ -241,29 +241,79 @@ constexpr auto kRange = NumberTextStatus::OutOfRange;
 TEST(NumberText, ReadsPlainDecimalNumbersRoundingHalvesToEvenOnTheDigits) {
     const std::string zeros(2 << 20, '0'), nines(2 << 20, '9');
     const std::vector<NumberCase> cases = {
-        {"12", kOk, 12}, {"007", kOk, 7}, {"  5\t", kOk, 5}, {"\t-3 ", kOk, -3}, {"+4", kOk, 4}, {"-0", kOk, 0},
-        {".5", kOk, 0}, {".51", kOk, 1}, {"5.", kOk, 5}, {"2.50", kOk, 2}, {"2.5", kOk, 2}, {"3.5", kOk, 4},
-        {"-2.5", kOk, -2}, {"-3.5", kOk, -4}, {"1.5", kOk, 2}, {"9.9", kOk, 10}, {"-0.4", kOk, 0}, {"-0.6", kOk, -1},
+        {"12", kOk, 12},
+        {"007", kOk, 7},
+        {"  5\t", kOk, 5},
+        {"\t-3 ", kOk, -3},
+        {"+4", kOk, 4},
+        {"-0", kOk, 0},
+        {".5", kOk, 0},
+        {".51", kOk, 1},
+        {"5.", kOk, 5},
+        {"2.50", kOk, 2},
+        {"2.5", kOk, 2},
+        {"3.5", kOk, 4},
+        {"-2.5", kOk, -2},
+        {"-3.5", kOk, -4},
+        {"1.5", kOk, 2},
+        {"9.9", kOk, 10},
+        {"-0.4", kOk, 0},
+        {"-0.6", kOk, -1},
         {"2.4999999999999999999", kOk, 2},  // a double would call this 2.5
         {"2.5000000001", kOk, 3},
         {"2.50000000000000000000000000000000000001", kOk, 3},
         // The edges of 32 bits, after rounding.
-        {"2147483647", kOk, INT_MAX}, {"2147483647.4", kOk, INT_MAX}, {"2147483646.5", kOk, 2147483646},
-        {"2147483647.5", kRange}, {"2147483648", kRange}, {"-2147483648", kOk, INT_MIN},
-        {"-2147483648.5", kOk, INT_MIN}, {"-2147483648.6", kRange}, {"-2147483649", kRange},
-        {"4294967296", kRange}, {"18446744073709551616", kRange},  // 0 once wrapped to 32 or 64 bits
+        {"2147483647", kOk, INT_MAX},
+        {"2147483647.4", kOk, INT_MAX},
+        {"2147483646.5", kOk, 2147483646},
+        {"2147483647.5", kRange},
+        {"2147483648", kRange},
+        {"-2147483648", kOk, INT_MIN},
+        {"-2147483648.5", kOk, INT_MIN},
+        {"-2147483648.6", kRange},
+        {"-2147483649", kRange},
+        {"4294967296", kRange},
+        {"18446744073709551616", kRange},  // 0 once wrapped to 32 or 64 bits
         {"00000000000000000000002147483647", kOk, INT_MAX},
         // Megabytes of digits.
-        {nines, kRange}, {"-" + nines, kRange}, {zeros + "42", kOk, 42}, {"3." + nines, kOk, 4},
-        {"2.5" + zeros, kOk, 2}, {"2.5" + zeros + "1", kOk, 3}, {nines + "x", kNaN},
+        {nines, kRange},
+        {"-" + nines, kRange},
+        {zeros + "42", kOk, 42},
+        {"3." + nines, kOk, 4},
+        {"2.5" + zeros, kOk, 2},
+        {"2.5" + zeros + "1", kOk, 3},
+        {nines + "x", kNaN},
         // Not numbers.
-        {"", kNaN}, {"   ", kNaN}, {"abc", kNaN}, {"12abc", kNaN}, {"1e99", kNaN}, {"1E2", kNaN}, {"0x10", kNaN},
-        {"&H10", kNaN}, {"1,000", kNaN}, {"1 2", kNaN}, {"- 5", kNaN}, {"+", kNaN}, {"-", kNaN}, {".", kNaN},
-        {"-.", kNaN}, {"1.2.3", kNaN}, {"--1", kNaN}, {"+-1", kNaN}, {"12\n", kNaN}, {std::string("1\0" "2", 3), kNaN},
-        {"inf", kNaN}, {"NaN", kNaN},
+        {"", kNaN},
+        {"   ", kNaN},
+        {"abc", kNaN},
+        {"12abc", kNaN},
+        {"1e99", kNaN},
+        {"1E2", kNaN},
+        {"0x10", kNaN},
+        {"&H10", kNaN},
+        {"1,000", kNaN},
+        {"1 2", kNaN},
+        {"- 5", kNaN},
+        {"+", kNaN},
+        {"-", kNaN},
+        {".", kNaN},
+        {"-.", kNaN},
+        {"1.2.3", kNaN},
+        {"--1", kNaN},
+        {"+-1", kNaN},
+        {"12\n", kNaN},
+        {std::string("1\0"
+                     "2",
+                     3),
+         kNaN},
+        {"inf", kNaN},
+        {"NaN", kNaN},
         {"\xEF\xBC\x91\xEF\xBC\x92", kNaN},  // full-width 12
-        {"\xE3\x80\x80" "12", kNaN},         // an ideographic space before 12
-        {"99999999999999999999x", kNaN},     // not a number, rather than too large
+        {"\xE3\x80\x80"
+         "12",
+         kNaN},                           // an ideographic space before 12
+        {"99999999999999999999x", kNaN},  // not a number, rather than too large
     };
     for (const auto& c : cases) {
         const WholeNumber got = ParseWholeNumber(c.text);

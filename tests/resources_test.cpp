@@ -28,9 +28,7 @@ QByteArray ReadAll(const QString& path) {
     return file.readAll();
 }
 
-QString KeptFile(const QString& relative) {
-    return QStringLiteral(TESSARO_RESOURCES_SOURCE_DIR "/") + relative;
-}
+QString KeptFile(const QString& relative) { return QStringLiteral(TESSARO_RESOURCES_SOURCE_DIR "/") + relative; }
 
 QList<QImage> ReadImages(const QString& path) {
     QImageReader reader(path);
@@ -86,8 +84,8 @@ QRgb Expected(const PaletteImage& image, int x, int y) {
 }
 
 QImage Decode(const Bytes& bytes, const char* format) {
-    return QImage::fromData(QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
-                            format)
+    return QImage::fromData(
+               QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())), format)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -134,12 +132,8 @@ private slots:
             const int w = image.width() - 1;
             const int h = image.height() - 1;
             switch (clear) {
-            case Clear::None:
-                QVERIFY(EveryAlphaIs(image, 255));
-                break;
-            case Clear::Everywhere:
-                QVERIFY(EveryAlphaIs(image, 0));
-                break;
+            case Clear::None: QVERIFY(EveryAlphaIs(image, 255)); break;
+            case Clear::Everywhere: QVERIFY(EveryAlphaIs(image, 0)); break;
             case Clear::Corners:
                 QCOMPARE(qAlpha(image.pixel(w, 0)), 0);
                 QCOMPARE(qAlpha(image.pixel(0, h)), 0);
@@ -173,7 +167,7 @@ private slots:
         for (int i = 0; i < count; ++i) {
             const uchar* entry = bytes + 6 + 16 * i;
             const int side = entry[0];
-            QCOMPARE(int(entry[2]), 16);                                // colours
+            QCOMPARE(int(entry[2]), 16);                                  // colours
             QCOMPARE(qFromLittleEndian<quint16>(entry + 6), quint16(4));  // bits per pixel
             const quint32 size = qFromLittleEndian<quint32>(entry + 8);
             const quint32 offset = qFromLittleEndian<quint32>(entry + 12);
@@ -235,7 +229,8 @@ private slots:
         QVERIFY2(ms >= 20 && ms <= 40, qPrintable(QString::number(ms)));
         // Audible, not clipped, and ending in silence so it does not pop.
         int peak = 0;
-        for (quint32 i = 0; i < dataBytes / 2; ++i) peak = std::max(peak, std::abs(qFromLittleEndian<qint16>(b + 44 + 2 * i)));
+        for (quint32 i = 0; i < dataBytes / 2; ++i)
+            peak = std::max(peak, std::abs(qFromLittleEndian<qint16>(b + 44 + 2 * i)));
         QVERIFY(peak > 8000 && peak < 32767);
         QCOMPARE(qFromLittleEndian<qint16>(b + file.size() - 2), qint16(0));
     }

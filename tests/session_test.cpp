@@ -36,9 +36,9 @@ class FakeView : public GameView {
 public:
     RecordingSurface surface;
     float width = 6675, height = 5880;
-    GameSettings file{3, 5};         // what LoadSettings finds
-    std::int32_t difficulty = 0;     // the live options value
-    std::array<bool, 2> checked{};   // chkOption(0), chkOption(1)
+    GameSettings file{3, 5};        // what LoadSettings finds
+    std::int32_t difficulty = 0;    // the live options value
+    std::array<bool, 2> checked{};  // chkOption(0), chkOption(1)
     // Called as each wait the game asked for comes due; false stands for
     // the program ending inside the wait: the game gets no step.
     std::function<bool(PauseKind)> onPause;
@@ -201,8 +201,8 @@ TEST(Random, SeededGeneratorIsPinnedAndNeverReachesOne) {
 TEST(Random, WholeNumbersCoverOneToMAndNothingElse) {
     const float largest = 1.0F - 0x1.0p-24F;
     const std::vector<std::tuple<float, int, int>> cases = {
-        {0.0F, 6, 1}, {largest, 6, 6}, {largest, 10, 10}, {largest, 2, 2}, {0.5F, 6, 4}, {0.5F, 2, 2},
-        {0.1666666F, 6, 1}, {0.16666667F, 6, 2},
+        {0.0F, 6, 1}, {largest, 6, 6}, {largest, 10, 10},  {largest, 2, 2},
+        {0.5F, 6, 4}, {0.5F, 2, 2},    {0.1666666F, 6, 1}, {0.16666667F, 6, 2},
     };
     for (auto [r, m, whole] : cases) EXPECT_EQ(DrawWhole(r, m), whole) << r << " of " << m;
 }
@@ -295,7 +295,8 @@ TEST(NewGame, BuildsInOrderAndStartsTheClock) {
     EXPECT_EQ(s.random.seeds.size(), 1u) << "one seeding per shuffle";
     EXPECT_TRUE(SameCells(*s.game.CubeState(), Replayed(3, kFiveMoves))) << "the shuffle replays";
     EXPECT_EQ(s.game.History().Capacity(), 5);
-    for (int i = 0; i <= 5; ++i) EXPECT_EQ(s.game.History().Entry(i).kind, MoveKind::None) << "not recorded without the demonstration";
+    for (int i = 0; i <= 5; ++i)
+        EXPECT_EQ(s.game.History().Entry(i).kind, MoveKind::None) << "not recorded without the demonstration";
     EXPECT_EQ(s.view.pauses, 0);
     // The net as drawn last shows the shuffled cube.
     EXPECT_EQ(s.game.BoardState().Block(1, 2, 1, 3).BlockColor, s.game.CubeState()->CubeCells(1, 2, 1));
@@ -831,9 +832,12 @@ TEST(Demo, EscOutsideTheDemonstrationDoesNothing) {
 
 TEST(Texts, ScreenReadersHearTheNetAndEveryButtonInJapanese) {
     const std::vector<std::pair<Move, std::string>> names = {
-        {{1, 1}, "1行目を左へ"},          {{2, 3}, "3行目を右へ"},
-        {{3, 2}, "2列目を上へ"},          {{4, 10}, "10列目を下へ"},
-        {{5, 1}, "右の面の1列目を上へ"}, {{6, 2}, "右の面の2列目を下へ"},
+        {{1, 1}, "1行目を左へ"},
+        {{2, 3}, "3行目を右へ"},
+        {{3, 2}, "2列目を上へ"},
+        {{4, 10}, "10列目を下へ"},
+        {{5, 1}, "右の面の1列目を上へ"},
+        {{6, 2}, "右の面の2列目を下へ"},
         {Move{}, ""},
     };
     for (const auto& [move, name] : names) EXPECT_EQ(MoveButtonName(move), name) << NumberOf(move.kind);

@@ -12,8 +12,8 @@
 
 #include "ui/app_info.h"
 #include "ui/frm_about.h"
-#include "ui/pictures.h"
 #include "ui/key_value.h"
+#include "ui/pictures.h"
 
 namespace tessaro {
 namespace {
@@ -75,15 +75,15 @@ FakeValue Text(const QByteArray& bytes) {
 // Starts nothing and shows nothing; logs what would have happened.
 SysInfoActions LoggedActions(QStringList& log, bool startWorks) {
     return {[&log](const QString& file) {
-                log << QStringLiteral("exists ") + file;
-                return !file.contains(QStringLiteral("missing"));
+        log << QStringLiteral("exists ") + file;
+        return !file.contains(QStringLiteral("missing"));
             },
             [&log, startWorks](const QString& program) {
-                log << QStringLiteral("start ") + program;
-                if (program == QStringLiteral("throws")) throw std::runtime_error("no");
-                return startWorks;
-            },
-            [&log](const QString& text) { log << QStringLiteral("message ") + text; }};
+        log << QStringLiteral("start ") + program;
+        if (program == QStringLiteral("throws")) throw std::runtime_error("no");
+        return startWorks;
+    },
+        [&log](const QString& text) { log << QStringLiteral("message ") + text; }};
 }
 
 const QString kPathKey = QString::fromUtf8(kMsinfoKey);
@@ -104,17 +104,27 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QByteArray>("expected");
         const QByteArray z(1, '\0');
-        QTest::newRow("text ending in its zero") << true << 0 << 1u << QByteArray("/bin/tool") + z << -1LL << true << QByteArray("/bin/tool");
-        QTest::newRow("text without its zero") << true << 0 << 1u << QByteArray("/bin/tool") << -1LL << true << QByteArray("/bin/tool");
-        QTest::newRow("only the last zero goes") << true << 0 << 1u << "a" + z + "b" + z + z << -1LL << true << "a" + z + "b" + z;
-        QTest::newRow("reported size cuts the text") << true << 0 << 1u << QByteArray("abcdef") << 3LL << true << QByteArray("abc");
-        QTest::newRow("number, two digits a byte") << true << 0 << 4u << QByteArray("\x0A\xB0\x01\x0F") << -1LL << true << QByteArray("&h0F01B00A");
-        QTest::newRow("number ending in a zero byte") << true << 0 << 4u << "\x01\x02" + z << -1LL << true << QByteArray("&h0201");
-        QTest::newRow("other type keeps the old text") << true << 0 << 3u << QByteArray("\x01\x02") << -1LL << true << QByteArray("old");
+        QTest::newRow("text ending in its zero")
+            << true << 0 << 1u << QByteArray("/bin/tool") + z << -1LL << true << QByteArray("/bin/tool");
+        QTest::newRow("text without its zero")
+            << true << 0 << 1u << QByteArray("/bin/tool") << -1LL << true << QByteArray("/bin/tool");
+        QTest::newRow("only the last zero goes")
+            << true << 0 << 1u << "a" + z + "b" + z + z << -1LL << true << "a" + z + "b" + z;
+        QTest::newRow("reported size cuts the text")
+            << true << 0 << 1u << QByteArray("abcdef") << 3LL << true << QByteArray("abc");
+        QTest::newRow("number, two digits a byte")
+            << true << 0 << 4u << QByteArray("\x0A\xB0\x01\x0F") << -1LL << true << QByteArray("&h0F01B00A");
+        QTest::newRow("number ending in a zero byte")
+            << true << 0 << 4u << "\x01\x02" + z << -1LL << true << QByteArray("&h0201");
+        QTest::newRow("other type keeps the old text")
+            << true << 0 << 3u << QByteArray("\x01\x02") << -1LL << true << QByteArray("old");
         QTest::newRow("size 0") << true << 0 << 1u << QByteArray("abc") << 0LL << false << QByteArray("");
-        QTest::newRow("size past the buffer") << true << 0 << 1u << QByteArray(1024, 'x') << 1025LL << false << QByteArray("");
-        QTest::newRow("full buffer without zero") << true << 0 << 1u << QByteArray(1024, 'x') << -1LL << true << QByteArray(1024, 'x');
-        QTest::newRow("query fails") << true << int(kErrorMoreData) << 1u << QByteArray("abc") << 3LL << false << QByteArray("");
+        QTest::newRow("size past the buffer")
+            << true << 0 << 1u << QByteArray(1024, 'x') << 1025LL << false << QByteArray("");
+        QTest::newRow("full buffer without zero")
+            << true << 0 << 1u << QByteArray(1024, 'x') << -1LL << true << QByteArray(1024, 'x');
+        QTest::newRow("query fails") << true << int(kErrorMoreData) << 1u << QByteArray("abc") << 3LL << false
+                                     << QByteArray("");
         QTest::newRow("open fails") << false << 0 << 1u << QByteArray("abc") << -1LL << false << QByteArray("");
     }
     void getKeyValue() {
@@ -146,14 +156,17 @@ private slots:
         QTest::addColumn<bool>("startWorks");
         QTest::addColumn<QStringList>("expected");
         const QStringList pathRead = {"open " + kPathKey, "query PATH", "close"};
-        const QStringList noPath = {"open " + kPathKey, "query PATH", "close", "open " + kFolderKey, "query MSINFO", "close"};
+        const QStringList noPath = {"open " + kPathKey,   "query PATH",   "close",
+                                    "open " + kFolderKey, "query MSINFO", "close"};
         QTest::newRow("path is started untested") << QByteArray("/missing/tool\0", 14) << QByteArray("/opt") << true
                                                   << pathRead + QStringList{"start /missing/tool"};
-        QTest::newRow("path fails to start") << QByteArray("/bin/tool") << QByteArray() << false
-                                             << pathRead + QStringList{"start /bin/tool", kMessage};
-        QTest::newRow("start throws") << QByteArray("throws") << QByteArray() << true << pathRead + QStringList{"start throws", kMessage};
-        QTest::newRow("folder with the program") << QByteArray() << QByteArray("/opt/si") << true
-                                                 << noPath + QStringList{"exists /opt/si\\MSINFO32.EXE", "start /opt/si\\MSINFO32.EXE"};
+        QTest::newRow("path fails to start")
+            << QByteArray("/bin/tool") << QByteArray() << false << pathRead + QStringList{"start /bin/tool", kMessage};
+        QTest::newRow("start throws") << QByteArray("throws") << QByteArray() << true
+                                      << pathRead + QStringList{"start throws", kMessage};
+        QTest::newRow("folder with the program")
+            << QByteArray() << QByteArray("/opt/si") << true
+            << noPath + QStringList{"exists /opt/si\\MSINFO32.EXE", "start /opt/si\\MSINFO32.EXE"};
         QTest::newRow("folder without the program") << QByteArray() << QByteArray("/missing") << true
                                                     << noPath + QStringList{"exists /missing\\MSINFO32.EXE", kMessage};
         QTest::newRow("neither value") << QByteArray() << QByteArray() << true << noPath + QStringList{kMessage};
@@ -187,7 +200,7 @@ private slots:
             file.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
         };
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("a/kinfocenter")));  // a folder, not a program
-        make(QStringLiteral("a/hardinfo"), false);                            // not executable
+        make(QStringLiteral("a/hardinfo"), false);                          // not executable
         make(QStringLiteral("a/gnome-system-monitor"), true);
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("b")));
         make(QStringLiteral("b/kinfocenter"), true);
@@ -220,16 +233,21 @@ private slots:
         QCOMPARE(about.lblTitle->text(), QStringLiteral("Tessaro"));
         QCOMPARE(about.lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
         QCOMPARE(about.lblLegalCopyright->text(), QStringLiteral("著作権 ") + QString::fromUtf8(app::kRightsHolder));
-        QCOMPARE(about.lblDescription->text(),
-                 QStringLiteral("正6面体の面色合わせパズルです。3次元立方体ではなく、2次元の展開図とした各ブロックの動きを予測して解いて下さい。"
-                                "なお、一面のブロック数2×2－10×10まで用意しましたが、貴方は何面まで解読できましたか？"));
+        QCOMPARE(
+            about.lblDescription->text(),
+            QStringLiteral("正6面体の面色合わせパズルです。3次元立方体ではなく、2次元の展開図とした各ブロックの動きを予"
+                           "測して解いて下さい。"
+                           "なお、一面のブロック数2×2－10×10まで用意しましたが、貴方は何面まで解読できましたか？"));
         QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
 
-        const std::vector<std::pair<QWidget*, QRect>> places = {
-            {about.picIcon[1], {16, 16, 32, 32}},   {about.picIcon[0], {328, 40, 36, 36}},
-            {about.lblTitle, {80, 16, 259, 24}},    {about.lblVersion, {88, 48, 115, 15}},
-            {about.lblLegalCopyright, {216, 48, 121, 17}}, {about.lblDescription, {80, 80, 259, 78}},
-            {about.cmdOK, {283, 175, 92, 23}},      {about.cmdSysInfo, {284, 205, 92, 23}}};
+        const std::vector<std::pair<QWidget*, QRect>> places = {{about.picIcon[1], {16, 16, 32, 32}},
+                                                                {about.picIcon[0], {328, 40, 36, 36}},
+                                                                {about.lblTitle, {80, 16, 259, 24}},
+                                                                {about.lblVersion, {88, 48, 115, 15}},
+                                                                {about.lblLegalCopyright, {216, 48, 121, 17}},
+                                                                {about.lblDescription, {80, 80, 259, 78}},
+                                                                {about.cmdOK, {283, 175, 92, 23}},
+                                                                {about.cmdSysInfo, {284, 205, 92, 23}}};
         for (const auto& [control, rect] : places) QCOMPARE(control->geometry(), rect);
         QCOMPARE(about.minimumSize(), QSize(382, 237));
         QCOMPARE(about.maximumSize(), QSize(382, 237));
@@ -271,7 +289,8 @@ private slots:
 
     void windowIconOffersEveryInstalledSize() {
         const QList<QSize> sizes = ProgramIcon().availableSizes();
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
         QVERIFY(!ProgramIcon().pixmap(QSize(256, 256)).isNull());
     }
 
@@ -292,8 +311,9 @@ private slots:
         frmAbout about(registry, TwipsScale{15.0});
         QList<QWidget*> chain;
         for (QWidget* w = about.cmdOK; chain.size() < 8; w = w->nextInFocusChain()) chain << w;
-        QCOMPARE(chain, (QList<QWidget*>{about.cmdOK, about.picIcon[0], about.cmdSysInfo, about.lblTitle, about.lblVersion,
-                                         about.lblLegalCopyright, about.lblDescription, about.picIcon[1]}));
+        QCOMPARE(chain,
+                 (QList<QWidget*>{about.cmdOK, about.picIcon[0], about.cmdSysInfo, about.lblTitle, about.lblVersion,
+                                  about.lblLegalCopyright, about.lblDescription, about.picIcon[1]}));
         QVERIFY(about.cmdOK->isDefault());
 
         // The system-information button never closes the window, whatever happens.

@@ -16,20 +16,20 @@
 #include <QtTest>
 #include <map>
 
-#include "ui/options_panel.h"
 #include "options/options_store.h"
-#include "scripted_random.h"
-#include "ui/frm_congratulations.h"
-#include "ui/readable_text.h"
-#include "ui/frm_about.h"
-#include "ui/frm_cube.h"
-#include "ui/frm_splash.h"
 #include "records/records_store.h"
+#include "scripted_random.h"
 #include "ui/click_sound.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
-#include "ui/registry.h"
+#include "ui/frm_about.h"
+#include "ui/frm_congratulations.h"
+#include "ui/frm_cube.h"
+#include "ui/frm_splash.h"
+#include "ui/options_panel.h"
 #include "ui/plain_message.h"
+#include "ui/readable_text.h"
+#include "ui/registry.h"
 
 namespace tessaro {
 
@@ -37,17 +37,25 @@ namespace {
 
 QPalette DarkPalette() {
     QPalette p;
-    const std::pair<QPalette::ColorRole, QColor> colours[] = {
-        {QPalette::Window, QColor(42, 46, 50)},       {QPalette::WindowText, QColor(252, 252, 252)},
-        {QPalette::Base, QColor(27, 30, 32)},         {QPalette::AlternateBase, QColor(35, 38, 41)},
-        {QPalette::Text, QColor(252, 252, 252)},      {QPalette::Button, QColor(49, 54, 59)},
-        {QPalette::ButtonText, QColor(252, 252, 252)}, {QPalette::Highlight, QColor(61, 174, 233)},
-        {QPalette::HighlightedText, QColor(252, 252, 252)}, {QPalette::ToolTipBase, QColor(49, 54, 59)},
-        {QPalette::ToolTipText, QColor(252, 252, 252)}, {QPalette::Light, QColor(64, 70, 76)},
-        {QPalette::Midlight, QColor(54, 59, 64)},     {QPalette::Mid, QColor(37, 41, 44)},
-        {QPalette::Dark, QColor(25, 27, 29)},         {QPalette::Shadow, QColor(16, 17, 18)},
-        {QPalette::BrightText, QColor(255, 255, 255)}, {QPalette::Link, QColor(29, 153, 243)},
-        {QPalette::PlaceholderText, QColor(161, 169, 177)}};
+    const std::pair<QPalette::ColorRole, QColor> colours[] = {{QPalette::Window, QColor(42, 46, 50)},
+                                                              {QPalette::WindowText, QColor(252, 252, 252)},
+                                                              {QPalette::Base, QColor(27, 30, 32)},
+                                                              {QPalette::AlternateBase, QColor(35, 38, 41)},
+                                                              {QPalette::Text, QColor(252, 252, 252)},
+                                                              {QPalette::Button, QColor(49, 54, 59)},
+                                                              {QPalette::ButtonText, QColor(252, 252, 252)},
+                                                              {QPalette::Highlight, QColor(61, 174, 233)},
+                                                              {QPalette::HighlightedText, QColor(252, 252, 252)},
+                                                              {QPalette::ToolTipBase, QColor(49, 54, 59)},
+                                                              {QPalette::ToolTipText, QColor(252, 252, 252)},
+                                                              {QPalette::Light, QColor(64, 70, 76)},
+                                                              {QPalette::Midlight, QColor(54, 59, 64)},
+                                                              {QPalette::Mid, QColor(37, 41, 44)},
+                                                              {QPalette::Dark, QColor(25, 27, 29)},
+                                                              {QPalette::Shadow, QColor(16, 17, 18)},
+                                                              {QPalette::BrightText, QColor(255, 255, 255)},
+                                                              {QPalette::Link, QColor(29, 153, 243)},
+                                                              {QPalette::PlaceholderText, QColor(161, 169, 177)}};
     for (const auto& [role, colour] : colours) p.setColor(role, colour);
     return p;
 }
@@ -173,9 +181,10 @@ private slots:
         frmAbout about(registry, TwipsScale{15});
         about.setObjectName(QStringLiteral("about"));
         about.show();
-        CheckTexts(about, {Own(about.lblTitle, "lblTitle"), Own(about.lblVersion, "lblVersion"),
-                           Own(about.lblLegalCopyright, "lblLegalCopyright"), Own(about.lblDescription, "lblDescription"),
-                           Own(about.cmdOK, "cmdOK"), Own(about.cmdSysInfo, "cmdSysInfo")});
+        CheckTexts(about,
+                   {Own(about.lblTitle, "lblTitle"), Own(about.lblVersion, "lblVersion"),
+                    Own(about.lblLegalCopyright, "lblLegalCopyright"), Own(about.lblDescription, "lblDescription"),
+                    Own(about.cmdOK, "cmdOK"), Own(about.cmdSysInfo, "cmdSysInfo")});
 
         frmSplash splash(TwipsScale{15});
         splash.setObjectName(QStringLiteral("splash"));
@@ -204,7 +213,7 @@ private slots:
         input.show();
         input.findChild<QLineEdit*>()->deselect();  // selected text is the palette's own pair
         std::vector<std::pair<QWidget*, QColor>> texts = {Own(input.findChild<QLabel*>(), "prompt"),
-                                                         Own(input.findChild<QLineEdit*>(), "typed")};
+                                                          Own(input.findChild<QLineEdit*>(), "typed")};
         for (QPushButton* button : input.findChildren<QPushButton*>()) texts.push_back(Own(button, "button"));
         CheckTexts(input, texts);
     }

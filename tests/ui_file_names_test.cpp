@@ -40,9 +40,7 @@ TEST(FileNames, ConfigFolderComesFromAbsolutePathsOnly) {
     }
 }
 
-TEST(FileNames, TheProgramsFolderHoldsTheTest) {
-    EXPECT_TRUE(fs::exists(ProgramFolder() / "ui_file_names_test"));
-}
+TEST(FileNames, TheProgramsFolderHoldsTheTest) { EXPECT_TRUE(fs::exists(ProgramFolder() / "ui_file_names_test")); }
 
 TEST(FileNames, AFileInAFolderNamedInLatin1CanBeOpenedByQt) {
     testing::TempFolder root;

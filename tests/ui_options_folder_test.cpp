@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
 #include <sys/stat.h>
 #include <unistd.h>
+#include "temp_folder.h"
 
 #include <fstream>
 #include <set>
@@ -72,17 +72,22 @@ TEST(OptionsFolder, ChoosesByWhatCanBeWritten) {
         {"a writable folder, even with no per-user folder", false, {true, false, false, "", false}, kProgram, {}},
         {"read-only file in a writable folder", false, {true, true, false, kUser, true}, kUser, {kUser}},
         {"system folder, no file", false, {false, false, false, kUser, true}, kUser, {kUser}},
-        {"a writable file does not make the folder writable", false, {false, true, true, kUser, true}, kUser,
+        {"a writable file does not make the folder writable", false, {false, true, true, kUser, true}, kUser, {kUser}},
+        {"per-user folder cannot be made: back to the program's",
+         false,
+         {false, false, false, kUser, false},
+         kProgram,
          {kUser}},
-        {"per-user folder cannot be made: back to the program's", false, {false, false, false, kUser, false},
-         kProgram, {kUser}},
         {"no per-user folder at all: back to the program's", false, {false, false, false, "", true}, kProgram, {}},
         // Installed: never beside the program, also when it could be written there (root).
         {"installed, folder writable", true, {true, false, false, kUser, true}, kUser, {kUser}},
         {"installed, a writable file left beside", true, {true, true, true, kUser, true}, kUser, {kUser}},
         {"installed, system folder", true, {false, false, false, kUser, true}, kUser, {kUser}},
-        {"installed, per-user folder cannot be made: the save reports it there", true,
-         {true, false, false, kUser, false}, kUser, {kUser}},
+        {"installed, per-user folder cannot be made: the save reports it there",
+         true,
+         {true, false, false, kUser, false},
+         kUser,
+         {kUser}},
         // No home at all (root from a bare environment): no folder, so loads
         // and saves fail with a message, never falling back to /usr/games.
         {"installed, no per-user folder at all: none", true, {true, false, false, "", true}, "", {}},
@@ -109,9 +114,9 @@ TEST(OptionsFolder, RealModesDecideAndThePerUserFolderIsCreated) {
         {"writable folder", fs::perms::all, File::None, false, false},
         {"writable folder and file", fs::perms::all, File::Writable, false, false},
         {"read-only file", fs::perms::all, File::ReadOnly, false, true},
-        {"read-only folder", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                 fs::perms::others_exec,
-         File::None, false, true},
+        {"read-only folder",
+         fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec, File::None,
+         false, true},
         {"installed in a writable folder", fs::perms::all, File::Writable, true, true},
     };
     for (const Case& c : cases) {

@@ -44,8 +44,7 @@ private slots:
         QCOMPARE(Row(window, 0), (QStringList{"", "3×3", "7回", "00時間00分05秒", "2回"}));
         QCOMPARE(Row(window, 1), (QStringList{"★", "3×3", "10回 (Usuall)", "00時間01分23秒", "41回"}));
         QCOMPARE(Row(window, 2), (QStringList{"", "10×10", "40回 (Ultra)", "25時間01分01秒", "1234回"}));
-        for (int row = 0; row < 3; ++row)
-            QCOMPARE(window.grdRecords->item(row, 3)->font().bold(), row == 1);
+        for (int row = 0; row < 3; ++row) QCOMPARE(window.grdRecords->item(row, 3)->font().bold(), row == 1);
 
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

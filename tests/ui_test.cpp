@@ -2,6 +2,7 @@
 // drives the waits, offscreen at 15 twips per pixel so that every figure is
 // exact.
 
+#include <sys/stat.h>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
-#include <sys/stat.h>
 
 #include <cmath>
 #include <deque>
@@ -61,7 +61,7 @@ void WriteFile(const QString& path, const Bytes& bytes) {
 }
 
 Bytes Record(std::int32_t blockN, std::int32_t difficulty) {
-    return {static_cast<std::uint8_t>(blockN), 0, 0, 0, static_cast<std::uint8_t>(difficulty),
+    return {static_cast<std::uint8_t>(blockN),          0, 0, 0, static_cast<std::uint8_t>(difficulty),
             static_cast<std::uint8_t>(difficulty >> 8), 0, 0, 0, 0};
 }
 
@@ -69,7 +69,7 @@ QRgb Bgr(std::int32_t color) { return QtSurface::ToQColor(color).rgb(); }
 
 // Time stands still until a test lets a wait pass.
 struct FakeClock final : Clock {
-    std::int64_t wall = 1'000'000;  // on a whole second: a demonstration step waits 2000 ms
+    std::int64_t wall = 1'000'000;    // on a whole second: a demonstration step waits 2000 ms
     std::vector<std::int64_t> waits;  // every wait asked for, in milliseconds
     std::function<void()> due;        // the one pending
     int started = 0;
@@ -389,7 +389,8 @@ private slots:
             for (int r = 1; r <= 3; ++r)
                 for (int c = 1; c <= 3; ++c) {
                     const clsBlockMake& b = g.BoardState().Block(f, r, c, 3);
-                    QCOMPARE(image.pixel(h.Middle(b.BlockLeft, b.BlockTop, 393)), Bgr(g.CubeState()->CubeCells(f, r, c)));
+                    QCOMPARE(image.pixel(h.Middle(b.BlockLeft, b.BlockTop, 393)),
+                             Bgr(g.CubeState()->CubeCells(f, r, c)));
                 }
         const Ishape& button = h.Button(1, 1);
         QCOMPARE(image.pixel(h.Middle(button.ButtonLeft(), button.ButtonTop(), 196)), Bgr(0x404040));
@@ -399,8 +400,8 @@ private slots:
         QCOMPARE(image.pixel(251, 135), Bgr(g.CubeState()->CubeCells(1, 1, 1)));
 
         // No blending anywhere: every pixel is one of the colours drawn.
-        std::set<QRgb> allowed = {QColor(224, 224, 224).rgb(), Bgr(0xFFFFFF), Bgr(0xC0C0C0), Bgr(0), Bgr(0x808080),
-                                  Bgr(0x404040)};
+        std::set<QRgb> allowed = {
+            QColor(224, 224, 224).rgb(), Bgr(0xFFFFFF), Bgr(0xC0C0C0), Bgr(0), Bgr(0x808080), Bgr(0x404040)};
         for (int f = 1; f <= 6; ++f) allowed.insert(Bgr(kFaceColors[static_cast<std::size_t>(f)]));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) QVERIFY2(allowed.count(image.pixel(x, y)), "a blended pixel");
@@ -408,7 +409,7 @@ private slots:
         QVERIFY(h.window.timGame()->isActive());
         QVERIFY(h.window.lblMes(1)->isVisible());
         QCOMPARE(h.window.lblMes(1)->text(), QString());
-        QCOMPARE(h.window.lblMes(1)->pos(), QPoint(13, 53));  // 587 / 3 = 195.67 and 393 + 400 twips
+        QCOMPARE(h.window.lblMes(1)->pos(), QPoint(13, 53));   // 587 / 3 = 195.67 and 393 + 400 twips
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);  // the busy pointer is gone
     }
 
@@ -482,14 +483,17 @@ private slots:
         QTRY_VERIFY(h.window.clientArea()->hasFocus());
 
         // S alone, Ctrl+Shift+S and Alt+Shift+S do nothing; Shift+S asks.
-        for (auto keys : {Qt::KeyboardModifiers{}, Qt::ControlModifier | Qt::ShiftModifier,
-                          Qt::AltModifier | Qt::ShiftModifier})
+        for (auto keys :
+             {Qt::KeyboardModifiers{}, Qt::ControlModifier | Qt::ShiftModifier, Qt::AltModifier | Qt::ShiftModifier})
             QTest::keyClick(h.window.clientArea(), Qt::Key_S, keys);
         QVERIFY(h.inputTitle.isEmpty());
         h.typed << QStringLiteral(" 2 ");
         QTest::keyClick(h.window.clientArea(), Qt::Key_S, Qt::ShiftModifier);
         QCOMPARE(h.inputTitle, QStringLiteral("練習用の隠しコマンド"));
-        QCOMPARE(h.inputPrompt, QStringLiteral("半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように"));
+        QCOMPARE(
+            h.inputPrompt,
+            QStringLiteral(
+                "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように"));
         QCOMPARE(ReadFile(h.OptionsFile()), (Bytes{3, 0, 0, 0, 2, 0, 0, 0, 0, 0}));
         QCOMPARE(h.window.game().CubeState()->BlockN(), 3);  // no new game starts
     }
@@ -529,7 +533,7 @@ private slots:
             h.window.Form_KeyDown(Qt::Key_S, 1);
         }
         QCOMPARE(h.messages.size(), refused.size());
-        QCOMPARE(h.options.Record().Difficulty, 0);  // nothing changed in memory
+        QCOMPARE(h.options.Record().Difficulty, 0);         // nothing changed in memory
         QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));  // nothing written
 
         h.typed << QString();  // Cancel
@@ -555,7 +559,9 @@ private slots:
         }
         QCOMPARE(h.messages.size(), typed.size());
         for (int i = 0; i < typed.size(); ++i)
-            QCOMPARE(h.messages[i], QStringLiteral("シャッフルの回数は0から9999までです。\n%1 は使えません。").arg(typed[i].trimmed()));
+            QCOMPARE(
+                h.messages[i],
+                QStringLiteral("シャッフルの回数は0から9999までです。\n%1 は使えません。").arg(typed[i].trimmed()));
         QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));
     }
 
@@ -592,7 +598,8 @@ private slots:
             w.Form_KeyDown(83, 1);
         }
         QCOMPARE(shown.size(), 2);
-        for (int i = 0; i < 2; ++i) QVERIFY2(shown[i].contains(QStringLiteral("「%1」").arg(typed[i])), qPrintable(shown[i]));
+        for (int i = 0; i < 2; ++i)
+            QVERIFY2(shown[i].contains(QStringLiteral("「%1」").arg(typed[i])), qPrintable(shown[i]));
     }
 
     void winningStopsTheClockAndEndsTheGamesInput() {
@@ -654,7 +661,8 @@ private slots:
             const QCursor* cursor = QGuiApplication::overrideCursor();
             const bool invisible = cursor && cursor->shape() == Qt::BitmapCursor;
             QLabel* notice = w.lblMes(3);
-            const bool red = notice->isVisible() && notice->text() == QStringLiteral("ただいまデモ中につき自動操作中") &&
+            const bool red = notice->isVisible() &&
+                             notice->text() == QStringLiteral("ただいまデモ中につき自動操作中") &&
                              notice->palette().color(QPalette::WindowText) == QColor(255, 0, 0) &&
                              !notice->autoFillBackground() && notice->frameShape() == QFrame::NoFrame;
             const bool smiley = w.imgDemoPointa(0)->isVisible() && w.imgDemoPointa(0)->width() == 13;  // 196 twips
@@ -667,8 +675,8 @@ private slots:
         // The smiley was last on the button that undid the first shuffle move.
         const Move undo = Reverse(kThreeMoves[0]);
         const Ishape& last = h.Button(NumberOf(undo.kind), undo.line);
-        QCOMPARE(h.window.imgDemoPointa(0)->pos(), QPoint(h.window.Scale().ToPixels(last.ButtonLeft()),
-                                                          h.window.Scale().ToPixels(last.ButtonTop())));
+        QCOMPARE(h.window.imgDemoPointa(0)->pos(),
+                 QPoint(h.window.Scale().ToPixels(last.ButtonLeft()), h.window.Scale().ToPixels(last.ButtonTop())));
     }
 
     void pressesOnTheSmileyOrALabelAreTheirsNotTheNets() {
@@ -899,7 +907,8 @@ private slots:
         h.Show();
         h.Start(4, {{1, 1}, {3, 2}, {5, 3}, {2, 4}, {4, 1}});
         h.window.sstOption()->chkOption(0)->setChecked(false);  // long shuffles drawn once
-        const std::array<int, 6> keys = {Qt::Key_Z, Qt::Key_S, Qt::Key_A, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
+        const std::array<int, 6> keys = {Qt::Key_Z,      Qt::Key_S,      Qt::Key_A,
+                                         Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
         const QStringList answers = {"", "3", "-2", "x", "0", "12", "9999", "1.5"};
         int onButtons = 0;
         for (int i = 0; i < 6000; ++i) {
@@ -921,7 +930,8 @@ private slots:
                 QTest::keyClick(h.window.clientArea(), static_cast<Qt::Key>(keys[chance() % keys.size()]), mods);
                 h.typed.clear();
             } else if (what < 98) {
-                h.window.clientArea()->resize(200 + static_cast<int>(chance() % 600), 150 + static_cast<int>(chance() % 400));
+                h.window.clientArea()->resize(200 + static_cast<int>(chance() % 600),
+                                              150 + static_cast<int>(chance() % 400));
             } else {
                 h.random.draws.clear();
                 h.window.mnuStart()->trigger();
@@ -951,8 +961,9 @@ private slots:
         QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(6, {{5, 6}, {2, 3}})));
         QVERIFY(GameAgrees(h.window));
         const clsBlockMake& b = h.window.game().BoardState().Block(2, 6, 6, 6);
-        QCOMPARE(h.window.surface().Image().pixel(h.Middle(b.BlockLeft, b.BlockTop, h.window.game().BoardState().BlockSize)),
-                 Bgr(h.window.game().CubeState()->CubeCells(2, 6, 6)));
+        QCOMPARE(
+            h.window.surface().Image().pixel(h.Middle(b.BlockLeft, b.BlockTop, h.window.game().BoardState().BlockSize)),
+            Bgr(h.window.game().CubeState()->CubeCells(2, 6, 6)));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         QVERIFY(h.window.timGame()->isActive());
     }
@@ -1088,8 +1099,8 @@ private slots:
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
             // Only the colours drawn: grey ground, red fill, white, silver, black, grey.
-            const std::set<QRgb> drawn = {QColor(224, 224, 224).rgb(), Bgr(0x0000FF), Bgr(0xFFFFFF), Bgr(0xC0C0C0),
-                                          Bgr(0), Bgr(0x808080)};
+            const std::set<QRgb> drawn = {
+                QColor(224, 224, 224).rgb(), Bgr(0x0000FF), Bgr(0xFFFFFF), Bgr(0xC0C0C0), Bgr(0), Bgr(0x808080)};
             for (QRgb c : seen) QVERIFY(drawn.count(c));
             QVERIFY(seen.count(Bgr(0xFFFFFF)) && seen.count(Bgr(0x808080)));
 
@@ -1144,7 +1155,10 @@ private slots:
                         const QRgb want = drawn.rect().contains(at) ? drawn.pixel(at) : ground;
                         if (window.pixel(x, y) != want)
                             QFAIL(qPrintable(QStringLiteral("ratio %1, menu %2: device pixel %3,%4 is %5, not %6")
-                                                 .arg(dpr).arg(menu).arg(x).arg(y)
+                                                 .arg(dpr)
+                                                 .arg(menu)
+                                                 .arg(x)
+                                                 .arg(y)
                                                  .arg(QColor(window.pixel(x, y)).name(), QColor(want).name())));
                     }
             }
@@ -1169,12 +1183,14 @@ private slots:
             for (int i : {0, 1, 2, 3}) {
                 QLabel* l = h.window.lblMes(i);
                 QVERIFY2(l->font().pointSizeF() >= (points > 0 ? points : l->font().pointSizeF()), "never smaller");
-                for (QLabel* other : shown) QVERIFY2(!l->geometry().intersects(other->geometry()), qPrintable(QString::number(points)));
+                for (QLabel* other : shown)
+                    QVERIFY2(!l->geometry().intersects(other->geometry()), qPrintable(QString::number(points)));
                 if (i != 1) shown << l;  // the notice stands in for the clock
             }
             if (points == 0)  // at the usual size the labels keep their places
                 for (int i : {0, 1, 2})
-                    QCOMPARE(h.window.lblMes(i)->y(), h.window.Scale().ToPixels(h.window.game().BoardState().BlockSize + 400 * i));
+                    QCOMPARE(h.window.lblMes(i)->y(),
+                             h.window.Scale().ToPixels(h.window.game().BoardState().BlockSize + 400 * i));
         }
     }
 
@@ -1283,7 +1299,7 @@ private slots:
         h.Show();
         const std::vector<Move> shuffle = {{1, 2}, {6, 3}, {3, 1}, {4, 3}};
         h.Start(3, shuffle);
-        h.window.timGame()->stop();  // no second passes: the records say 0
+        h.window.timGame()->stop();                  // no second passes: the records say 0
         QVERIFY(h.window.clientArea()->hasFocus());  // the net has the keys from the start
         const Board& board = h.window.game().BoardState();
         QTest::keyClick(h.window.clientArea(), Qt::Key_Down);  // shows the mark on the first button
@@ -1347,7 +1363,8 @@ private slots:
 
     void markStandsOutFromEveryColourOfTheNet() {
         std::vector<QColor> colours = {QColor(224, 224, 224)};
-        for (std::int32_t bgr : {0x404040, 0xFFFFFF, 0xC0C0C0, 0x000000, 0x808080}) colours.push_back(QtSurface::ToQColor(bgr));
+        for (std::int32_t bgr : {0x404040, 0xFFFFFF, 0xC0C0C0, 0x000000, 0x808080})
+            colours.push_back(QtSurface::ToQColor(bgr));
         for (int f = 1; f <= 6; ++f) colours.push_back(QtSurface::ToQColor(kFaceColors[static_cast<std::size_t>(f)]));
         for (const QColor& c : colours)
             QVERIFY2(std::max(Contrast(kFocusMarkInner, c), Contrast(kFocusMarkOuter, c)) >= 4.5, qPrintable(c.name()));
@@ -1369,7 +1386,9 @@ private slots:
         QVERIFY(!square.isEmpty());
         area->repaint();
         const QImage shot = area->grab().toImage();
-        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+        const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                                : 1.0;
         QCOMPARE(shot.devicePixelRatio(), scale);
         QCOMPARE(h.window.surface().DevicePixelRatio(), scale);
         const QRect bounds = FocusMarkBounds(square);
@@ -1420,10 +1439,12 @@ private slots:
             QAccessibleInterface* button = net->child(controls + i);
             const Ishape& b = *board.ButtonObjs[static_cast<std::size_t>(i)];
             QCOMPARE(button->role(), QAccessible::Button);
-            QCOMPARE(button->text(QAccessible::Name), QString::fromStdString(MoveButtonName({b.BuFaceN(), b.BuLineN()})));
+            QCOMPARE(button->text(QAccessible::Name),
+                     QString::fromStdString(MoveButtonName({b.BuFaceN(), b.BuLineN()})));
             QCOMPARE(net->indexOfChild(button), controls + i);
             QCOMPARE(button->parent(), net);
-            const QPoint middle = h.window.clientArea()->mapToGlobal(h.Middle(b.ButtonLeft(), b.ButtonTop(), board.HalfBlock));
+            const QPoint middle = h.window.clientArea()->mapToGlobal(
+                h.Middle(b.ButtonLeft(), b.ButtonTop(), board.HalfBlock));
             QVERIFY(button->rect().contains(middle));
             QCOMPARE(net->childAt(middle.x(), middle.y()), button);
             QCOMPARE(button->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
@@ -1502,7 +1523,8 @@ private slots:
                 auto* window = qobject_cast<frmCube*>(top);
                 if (window == nullptr || !window->isVisible()) continue;
                 splashes = 0;
-                for (QWidget* other : QApplication::topLevelWidgets()) splashes += qobject_cast<frmSplash*>(other) != nullptr;
+                for (QWidget* other : QApplication::topLevelWidgets())
+                    splashes += qobject_cast<frmSplash*>(other) != nullptr;
                 window->close();
             }
         });

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "resources/resource_paths.h"
-#include "ui/readable_text.h"
 #include "ui/app_info.h"
 #include "ui/caption_fit.h"
 #include "ui/pictures.h"
+#include "ui/readable_text.h"
 #include "ui/version_text.h"
 
 namespace tessaro {
@@ -28,7 +28,6 @@ constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 3555;
 constexpr int kLeft = 2340;
 constexpr int kTop = 1935;
-
 
 // A label only one line tall: text too long for it ends in an ellipsis
 // rather than wrapping into a second line that the box would cut in half.
@@ -149,8 +148,7 @@ void frmAbout::cmdOK_Click() { accept(); }
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(registry_, actions_); }
 
 void frmAbout::Place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(scale_.ToPixels(left), scale_.ToPixels(top), scale_.ToPixels(width),
-                         scale_.ToPixels(height));
+    control->setGeometry(scale_.ToPixels(left), scale_.ToPixels(top), scale_.ToPixels(width), scale_.ToPixels(height));
 }
 
 void frmAbout::FitToFont() {

@@ -37,7 +37,8 @@ constexpr int kDesignWidth = 6675;  // client area in twips when the window is r
 constexpr int kDesignHeight = 5880;
 
 const QString kPracticeTitle = QStringLiteral("練習用の隠しコマンド");
-const QString kPracticePrompt = QStringLiteral("半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
+const QString kPracticePrompt = QStringLiteral(
+    "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -127,7 +128,8 @@ void frmCube::BuildControls() {
     imgDemoPointa_[1]->setPixmap(QPixmap(QString::fromLatin1(kInvisiblePointerPath)));
     for (QLabel* image : imgDemoPointa_) image->hide();
 
-    static constexpr std::array<std::array<int, 2>, 5> kLabelPlaces = {{{240, 240}, {240, 840}, {240, 1440}, {1560, 240}, {1560, 840}}};
+    static constexpr std::array<std::array<int, 2>, 5> kLabelPlaces = {
+        {{240, 240}, {240, 840}, {240, 1440}, {1560, 240}, {1560, 840}}};
     for (int i = 0; i < 5; ++i) {
         auto* label = new HaloLabel(QStringLiteral("lblMes(%1)").arg(i), client_);
         const auto& at = kLabelPlaces[static_cast<std::size_t>(i)];
@@ -191,7 +193,8 @@ void frmCube::mnuRecords_Click() {
     services_.records.Table();  // reads the file the first time, so a problem with it is told first
     TellRecordsMessage();
     const ModalBox open(*this);
-    services_.dialogs.ShowRecords(this, services_.records.Table(), QString::fromStdString(services_.records.StatusLine()));
+    services_.dialogs.ShowRecords(this, services_.records.Table(),
+                                  QString::fromStdString(services_.records.StatusLine()));
 }
 
 void frmCube::mnuQuit_Click() { close(); }

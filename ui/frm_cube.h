@@ -36,11 +36,11 @@ public:
     struct Services {
         OptionsStore& options;
         RecordsStore& records;  // the best times
-        RandomSource& random;  // the shuffle's chance
+        RandomSource& random;   // the shuffle's chance
         Dialogs& dialogs;
         Sound& sound;
-        Registry& registry;  // where the about window finds the system-information tool
-        Clock& clock;        // the date and time, shuffle seeds, and the waits
+        Registry& registry;                              // where the about window finds the system-information tool
+        Clock& clock;                                    // the date and time, shuffle seeds, and the waits
         std::optional<TwipsScale> scale = std::nullopt;  // default: from the screen's logical DPI
     };
 

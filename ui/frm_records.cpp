@@ -54,8 +54,8 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     grdRecords = new QTableWidget(static_cast<int>(table.entries.size()), kColumns, this);
-    grdRecords->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("ブロック数"), QStringLiteral("難易度"), QStringLiteral("最短時間"), QStringLiteral("最少クリック数")});
+    grdRecords->setHorizontalHeaderLabels({QString(), QStringLiteral("ブロック数"), QStringLiteral("難易度"),
+                                           QStringLiteral("最短時間"), QStringLiteral("最少クリック数")});
     grdRecords->setAccessibleName(QStringLiteral("記録の一覧"));
     grdRecords->verticalHeader()->hide();
     grdRecords->setSelectionMode(QAbstractItemView::NoSelection);
@@ -64,7 +64,8 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
     for (const auto& [key, best] : table.entries) {
         const bool marked = table.last == key;
         grdRecords->setItem(row, kMarkColumn, Cell(marked ? kMark : QString(), marked, Qt::AlignHCenter));
-        grdRecords->setItem(row, kBlocksColumn, Cell(QStringLiteral("%1×%1").arg(key.blockN), marked, Qt::AlignHCenter));
+        grdRecords->setItem(row, kBlocksColumn,
+                            Cell(QStringLiteral("%1×%1").arg(key.blockN), marked, Qt::AlignHCenter));
         grdRecords->setItem(row, kMovesColumn, Cell(MovesText(key.difficulty), marked, Qt::AlignLeft));
         grdRecords->setItem(row, kTimeColumn, Cell(RecordTimeText(best.seconds), marked, Qt::AlignRight));
         grdRecords->setItem(row, kClicksColumn, Cell(QStringLiteral("%1回").arg(best.clicks), marked, Qt::AlignRight));
@@ -84,9 +85,10 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
                                2 * grdRecords->frameWidth());
     grdRecords->horizontalHeader()->setStretchLastSection(true);
 
-    lblEmpty = new QLabel(QStringLiteral("まだ記録はありません。\n難易度のあるゲームを解くと、ブロック数と難易度ごとに\n"
-                                         "最短時間と最少クリック数がここに残ります。"),
-                          this);
+    lblEmpty = new QLabel(
+        QStringLiteral("まだ記録はありません。\n難易度のあるゲームを解くと、ブロック数と難易度ごとに\n"
+                       "最短時間と最少クリック数がここに残ります。"),
+        this);
     lblMark = new QLabel(QStringLiteral("%1 は最後に記録を更新したゲームです。").arg(kMark), this);
     lblStatus = new QLabel(status, this);
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -6,8 +6,8 @@
 namespace tessaro {
 
 QStringList JapaneseGothicFamilies() {
-    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-            QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),       QStringLiteral("IPAPGothic"),
+            QStringLiteral("IPAexGothic"),     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
             QStringLiteral("IPAGothic")};
 }
 

@@ -4,8 +4,8 @@
 
 namespace tessaro {
 
-bool GetKeyValue(Registry& registry, const RegHandle& KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal) {
+bool GetKeyValue(Registry& registry, const RegHandle& KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                 std::string& KeyVal) {
     RegHandle key = 0;
     if (registry.RegOpenKeyExA(KeyRoot, KeyName, 0, kKeyValueAccess, key) != kErrorSuccess) {
         KeyVal.clear();
@@ -29,21 +29,18 @@ bool GetKeyValue(Registry& registry, const RegHandle& KeyRoot, const std::string
     const std::size_t kept = buffer[size - 1] == 0 ? size - 1 : size;
 
     switch (type) {
-        case kRegSz:
-            KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), kept);
-            break;
-        case kRegDword: {
-            static constexpr char kDigits[] = "0123456789ABCDEF";
-            std::string text = "&h";
-            for (std::size_t i = kept; i > 0; --i) {  // stored low byte first
-                text += kDigits[buffer[i - 1] >> 4];
-                text += kDigits[buffer[i - 1] & 0x0F];
-            }
-            KeyVal = std::move(text);
-            break;
+    case kRegSz: KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), kept); break;
+    case kRegDword: {
+        static constexpr char kDigits[] = "0123456789ABCDEF";
+        std::string text = "&h";
+        for (std::size_t i = kept; i > 0; --i) {  // stored low byte first
+            text += kDigits[buffer[i - 1] >> 4];
+            text += kDigits[buffer[i - 1] & 0x0F];
         }
-        default:
-            break;
+        KeyVal = std::move(text);
+        break;
+    }
+    default: break;
     }
 
     registry.RegCloseKey(key);

@@ -24,7 +24,7 @@ inline constexpr std::size_t kKeyValueBufferSize = 1024;
 // number becomes "&h" and its bytes in upper-case hexadecimal, last byte
 // first; a value of any other type leaves KeyVal as it was and still counts
 // as read. A key that was opened is always closed again.
-bool GetKeyValue(Registry& registry, const RegHandle& KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
+bool GetKeyValue(Registry& registry, const RegHandle& KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                 std::string& KeyVal);
 
 }  // namespace tessaro

@@ -212,8 +212,7 @@ void OptionsPanel::cmdOk_Click() {
     const WholeNumber blockCount = ParseWholeNumber(cmbOption_[0]->currentText().toStdString());
     if (!blockCount.ok()) {
         // Nothing is taken from the panel until the whole of it can be.
-        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kOutOfRangeMessage
-                                                                            : kNotANumberMessage));
+        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kOutOfRangeMessage : kNotANumberMessage));
         FocusBlockCount();
         return;
     }

@@ -46,9 +46,7 @@ public:
     void EndDraw() override;
 
     static QColor ToQColor(std::int32_t bgr) { return QColor::fromRgb(ToArgb(bgr)); }
-    static QRgb ToArgb(std::int32_t bgr) {
-        return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-    }
+    static QRgb ToArgb(std::int32_t bgr) { return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 private:
     int Px(float twips) const { return scale_.ToDevicePixels(twips, dpr_); }

@@ -83,10 +83,10 @@ public:
     // regular file in one of the search folders (earlier folders first).
     std::optional<std::filesystem::path> FindTool() const;
 
-    RegStatus RegOpenKeyExA(RegHandle root, const std::string& subKey, std::uint32_t options,
-                            std::uint32_t samDesired, RegHandle& key) override;
-    RegStatus RegQueryValueExA(RegHandle key, const std::string& valueName, std::uint32_t& type,
-                               std::uint8_t* data, std::uint32_t& size) override;
+    RegStatus RegOpenKeyExA(RegHandle root, const std::string& subKey, std::uint32_t options, std::uint32_t samDesired,
+                            RegHandle& key) override;
+    RegStatus RegQueryValueExA(RegHandle key, const std::string& valueName, std::uint32_t& type, std::uint8_t* data,
+                               std::uint32_t& size) override;
     RegStatus RegCloseKey(RegHandle key) override;
 
 private:

@@ -14,15 +14,15 @@
 #include "options/options_store.h"
 #include "records/records_store.h"
 #include "resources/resource_paths.h"
-#include "ui/japanese_font.h"
 #include "session/random_source.h"
 #include "ui/app_info.h"
 #include "ui/click_sound.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
-#include "ui/frm_cube.h"
 #include "ui/file_names.h"
+#include "ui/frm_cube.h"
 #include "ui/frm_splash.h"
+#include "ui/japanese_font.h"
 #include "ui/options_folder.h"
 #include "ui/pictures.h"
 #include "ui/registry.h"
@@ -62,7 +62,8 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments) {
         return 2;
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText() + QStringLiteral("\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n"));
+        Print(stdout, parser.helpText() +
+                          QStringLiteral("\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n"));
         return 0;
     }
     if (parser.isSet(version)) {

@@ -8,7 +8,10 @@ namespace tessaro {
 
 // "ﾊﾞｰｼﾞｮﾝ 1.0.0": major, minor and revision in plain decimal.
 inline QString VersionText() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(app::kVersionMajor).arg(app::kVersionMinor).arg(app::kVersionRevision);
+    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+        .arg(app::kVersionMajor)
+        .arg(app::kVersionMinor)
+        .arg(app::kVersionRevision);
 }
 
 inline QString AppTitle() { return QString::fromUtf8(app::kTitle); }

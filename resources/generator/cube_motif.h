@@ -14,10 +14,10 @@ inline constexpr Rgba kCubeRight{250, 204, 30, 255};  // yellow
 inline constexpr Rgba kCubeLine = kBlack;
 
 struct CubeView {
-    Point origin;       // top-left corner of the front face, on the middle of its lines
-    double block = 0;   // side of one front block
-    double depth = 0;   // one block of depth moves this far right and as far up
-    double line = 0;    // width of the lines
+    Point origin;      // top-left corner of the front face, on the middle of its lines
+    double block = 0;  // side of one front block
+    double depth = 0;  // one block of depth moves this far right and as far up
+    double line = 0;   // width of the lines
 };
 
 // Centres the cube in a width x height picture. With whole-numbered sizes

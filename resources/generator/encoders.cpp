@@ -48,9 +48,9 @@ void PutIconImage(Bytes& out, const PaletteImage& image) {
     Put32(out, kInfoHeaderSize);
     Put32(out, static_cast<std::uint32_t>(image.width));
     Put32(out, static_cast<std::uint32_t>(image.height * 2));  // colour rows, then mask rows
-    Put16(out, 1);                                              // planes
-    Put16(out, 4);                                              // bits per pixel
-    Put32(out, 0);                                              // no compression
+    Put16(out, 1);                                             // planes
+    Put16(out, 4);                                             // bits per pixel
+    Put32(out, 0);                                             // no compression
     Put32(out, static_cast<std::uint32_t>((xorRow + andRow) * image.height));
     Put32(out, 0);  // pixels per metre, x and y: unused for icons
     Put32(out, 0);
@@ -126,7 +126,8 @@ Bytes CompressLzw(const std::vector<std::uint8_t>& pixels, int minCodeSize) {
     int prefix = pixels.front();
     for (std::size_t i = 1; i < pixels.size(); ++i) {
         const int pixel = pixels[i];
-        std::uint16_t& slot = child[(static_cast<std::size_t>(prefix) << minCodeSize) | static_cast<std::size_t>(pixel)];
+        std::uint16_t& slot =
+            child[(static_cast<std::size_t>(prefix) << minCodeSize) | static_cast<std::size_t>(pixel)];
         if (slot != 0) {
             prefix = slot;
             continue;
@@ -169,7 +170,7 @@ Bytes EncodeIco(const std::vector<PaletteImage>& images) {
         Put8(out, static_cast<unsigned>(image.width));
         Put8(out, static_cast<unsigned>(image.height));
         Put8(out, kIconColours);
-        Put8(out, 0);  // reserved
+        Put8(out, 0);   // reserved
         Put16(out, 1);  // planes
         Put16(out, 4);  // bits per pixel
         Put32(out, size);

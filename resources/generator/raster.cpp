@@ -58,10 +58,8 @@ Rgba Mix(Rgba from, Rgba to, double t) {
 
 void Scene::Polygon(Rgba colour, std::vector<Point> corners) {
     assert(corners.size() >= 3);
-    auto [minX, maxX] = std::minmax_element(corners.begin(), corners.end(),
-                                            [](Point a, Point b) { return a.x < b.x; });
-    auto [minY, maxY] = std::minmax_element(corners.begin(), corners.end(),
-                                            [](Point a, Point b) { return a.y < b.y; });
+    auto [minX, maxX] = std::minmax_element(corners.begin(), corners.end(), [](Point a, Point b) { return a.x < b.x; });
+    auto [minY, maxY] = std::minmax_element(corners.begin(), corners.end(), [](Point a, Point b) { return a.y < b.y; });
     const double left = minX->x, right = maxX->x, top = minY->y, bottom = maxY->y;
     layers_.push_back({colour, left, top, right, bottom,
                        [corners = std::move(corners)](Point p) { return InsidePolygon(corners, p); }});
@@ -157,10 +155,8 @@ ColourImage Scene::RenderCrisp(int width, int height) const {
         std::vector<std::pair<Rgba, int>> counts;
         for (Rgba c : samples) {
             auto it = std::find_if(counts.begin(), counts.end(), [&](const auto& e) { return e.first == c; });
-            if (it == counts.end())
-                counts.push_back({c, 1});
-            else
-                ++it->second;
+            if (it == counts.end()) counts.push_back({c, 1});
+            else ++it->second;
         }
         return std::max_element(counts.begin(), counts.end(),
                                 [](const auto& a, const auto& b) { return a.second < b.second; })
@@ -187,7 +183,8 @@ PaletteImage Quantise(const ColourImage& image, const std::vector<Rgba>& palette
         int best = -1;
         for (std::size_t i = 0; i < palette.size(); ++i) {
             if (palette[i].a == 0) continue;
-            if (best < 0 || DistanceSquared(c, palette[i]) < DistanceSquared(c, palette[static_cast<std::size_t>(best)]))
+            if (best < 0 ||
+                DistanceSquared(c, palette[i]) < DistanceSquared(c, palette[static_cast<std::size_t>(best)]))
                 best = static_cast<int>(i);
         }
         out.pixels.push_back(static_cast<std::uint8_t>(best));

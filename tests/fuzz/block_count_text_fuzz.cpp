@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "options/number_text.h"
 #include "fuzz_check.h"
+#include "options/number_text.h"
 
 using namespace tessaro;
 using fuzz::Check;

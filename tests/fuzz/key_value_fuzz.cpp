@@ -108,8 +108,8 @@ public:
 
         // A registry may have more bytes than fit, but writes no further than
         // the room it was given; what it reports as the size is another matter.
-        written.assign(script_.bytes.begin(),
-                       script_.bytes.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(script_.bytes.size(), size)));
+        written.assign(script_.bytes.begin(), script_.bytes.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(
+                                                                          script_.bytes.size(), size)));
         std::copy(written.begin(), written.end(), data);
         const auto count = static_cast<std::uint32_t>(script_.bytes.size());
         switch (script_.sizeMode) {

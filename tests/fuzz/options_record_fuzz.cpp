@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "options/options_file.h"
 #include "options/options_record.h"
-#include "fuzz_check.h"
 
 using namespace tessaro;
 using fuzz::Check;
@@ -29,7 +29,10 @@ const fs::path& Folder() {
     static const fs::path folder = [] {
         std::string pattern = (fs::temp_directory_path() / "tessaro-options-XXXXXX").string();
         Check(::mkdtemp(pattern.data()) != nullptr, "a temporary folder can be made");
-        std::atexit([] { std::error_code ignored; fs::remove_all(Folder(), ignored); });
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(Folder(), ignored);
+        });
         return fs::path(pattern);
     }();
     return folder;
@@ -73,10 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(SaveOptions(changed, Folder()).ok, "a regular file saves");
     const std::vector<std::uint8_t> saved = ReadAll(file);
     const OptionsBytes record = EncodeOptions(changed);
-    Check(saved.size() == std::max(size, kOptionsRecordSize), "a save neither cuts the file nor pads it past ten bytes");
+    Check(saved.size() == std::max(size, kOptionsRecordSize),
+          "a save neither cuts the file nor pads it past ten bytes");
     Check(std::equal(record.begin(), record.end(), saved.begin()), "the save writes the record at the start");
-    Check(size <= kOptionsRecordSize || std::equal(input.begin() + kOptionsRecordSize, input.end(),
-                                                   saved.begin() + kOptionsRecordSize),
+    Check(size <= kOptionsRecordSize ||
+              std::equal(input.begin() + kOptionsRecordSize, input.end(), saved.begin() + kOptionsRecordSize),
           "the bytes past the tenth stay as they were");
 
     OptionsRecord reloaded;

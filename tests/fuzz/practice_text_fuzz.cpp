@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "options/practice_moves.h"
 #include "fuzz_check.h"
+#include "options/practice_moves.h"
 
 using namespace tessaro;
 using fuzz::Check;

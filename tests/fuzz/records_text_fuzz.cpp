@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "records/records_table.h"
 #include "records/records_text.h"
-#include "fuzz_check.h"
 
 using namespace tessaro;
 using fuzz::Check;
