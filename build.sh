@@ -56,12 +56,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
 fi
 
-# The test command treats every warning as an error; a player's build does not.
-werror=()
-[ "$mode" = run ] || werror=(-DTESSARO_WERROR=ON)
+# The test command treats every warning as an error and checks the code's
+# layout; a player's build does neither.
+strict=()
+[ "$mode" = run ] || strict=(-DTESSARO_WERROR=ON -DTESSARO_FORMAT_CHECK=ON)
 if [ ! -f build/CMakeCache.txt ] ||
-   { [ "$mode" = test ] && ! grep -qx 'TESSARO_WERROR:BOOL=ON' build/CMakeCache.txt; }; then
-  cmake -S . -B build -G Ninja "${werror[@]}"
+   { [ "$mode" = test ] && ! { grep -qx 'TESSARO_WERROR:BOOL=ON' build/CMakeCache.txt &&
+                               grep -qx 'TESSARO_FORMAT_CHECK:BOOL=ON' build/CMakeCache.txt; }; }; then
+  cmake -S . -B build -G Ninja "${strict[@]}"
 fi
 cmake --build build
 

@@ -12,7 +12,7 @@ clang_format=$(command -v clang-format-14 || command -v clang-format || true)
 "$clang_format" --version | grep -q 'version 14\.' ||
   { echo "$clang_format is not version 14; other versions lay code out differently" >&2; exit 2; }
 
-mapfile -d '' files < <(find model board session options ui resources tests bench \
+mapfile -d '' files < <(find model board session options records ui resources tests bench \
   -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
 
 if [ "${1:-}" = --fix ]; then
