@@ -36,19 +36,7 @@ quit_game() {
 
 # A win: the screenshot tells which move the one-move shuffle made, and the
 # button of the reverse move solves the cube with one click.
-shuffle_move() {
-  shot "$xs_work/net.png"
-  local kind line
-  for kind in 1 2 3 4 5 6; do
-    for line in 1 2; do
-      if "$probe" check "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h" 2 "$kind:$line"; then
-        echo "$kind $line" >"$xs_work/shuffle"
-        return 0
-      fi
-    done
-  done
-  return 1
-}
+shuffle_move() { shot "$xs_work/net.png" && one_move_shuffle "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h"; }
 options 2 1
 net_n=2
 start

@@ -111,19 +111,7 @@ wait_for 10 about_gone || fail "Enter did not close the about window"
 # the screen tells; the button of its reverse wins with one click.
 options 2 1
 press_key alt+g s
-shuffle_move() {
-  screen "$xs_work/net.png"
-  local kind line
-  for kind in 1 2 3 4 5 6; do
-    for line in 1 2; do
-      if "$probe" check "$xs_work/net.png" "$cx" "$cy" "$cw" "$ch" 2 "$kind:$line"; then
-        echo "$kind $line" >"$xs_work/shuffle"
-        return 0
-      fi
-    done
-  done
-  return 1
-}
+shuffle_move() { screen "$xs_work/net.png" && one_move_shuffle "$xs_work/net.png" "$cx" "$cy" "$cw" "$ch"; }
 wait_for 20 shuffle_move || fail "the net does not show a one-move shuffle"
 read -r kind line <"$xs_work/shuffle"
 read -r want_x want_y < <("$probe" congratulations "$cw" "$ch" 2)

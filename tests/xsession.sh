@@ -102,6 +102,22 @@ press() {
   xdotool mousemove "$((client_x + x))" "$((client_y + y))" click 1
 }
 
+# one_move_shuffle <shot.png> <client x> <client y> <client width> <client height>:
+# which single move the 2 x 2 net in the screenshot shows, written as
+# "kind line" to $xs_work/shuffle; fails when it shows none.
+one_move_shuffle() {
+  local kind line
+  for kind in 1 2 3 4 5 6; do
+    for line in 1 2; do
+      if "$probe" check "$@" 2 "$kind:$line"; then
+        echo "$kind $line" >"$xs_work/shuffle"
+        return 0
+      fi
+    done
+  done
+  return 1
+}
+
 menu() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }
 
 # A menu is open when one of the game's windows that the window manager does
