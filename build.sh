@@ -37,8 +37,8 @@ if [ "$mode" = test ]; then
   # A screen reader's view of it: a private D-Bus session, the accessibility
   # bus, and Python's binding of its client library.
   packages+=(dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
-  # The fuzz targets: clang with libFuzzer and its sanitizers, and the
-  # symbolizer that names the lines in their reports.
+  # The sanitizer build and the fuzz targets: clang with its sanitizers and
+  # libFuzzer, and the symbolizer that names the lines in their reports.
   packages+=(clang libclang-rt-14-dev llvm)
   # The layout check of the code (tools/format_check.sh).
   packages+=(clang-format)
@@ -72,7 +72,7 @@ if [ "$mode" = run ]; then
 fi
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-# The whole suite once more, built with AddressSanitizer and
+# The whole suite once more, built by clang with AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-asan/.
 [ -f build-asan/CMakeCache.txt ] || cmake --preset asan
 cmake --build build-asan
