@@ -70,6 +70,9 @@ launch() {
   main_window() { xdotool search --onlyvisible --name '^Tessaro$' | head -n1 | grep -q .; }
   wait_for 30 main_window || fail "no main window titled Tessaro"
   window=$(xdotool search --onlyvisible --name '^Tessaro$' | head -n1)
+  # Start-up ends when the splash goes; a key pressed before may land in it.
+  splash_gone() { [ "$(xdotool search --onlyvisible --class tessaro | grep -cvx "$window")" -eq 0 ]; }
+  wait_for 30 splash_gone || fail "the splash stayed after the main window came"
 }
 
 shot() { import -window root "$1"; }
@@ -121,24 +124,33 @@ one_move_shuffle() {
 menu() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }
 
 # A menu is open when one of the game's windows that the window manager does
-# not frame shows (Qt names a menu's window type only the first time it
-# makes the window, so the type cannot tell).
+# not frame shows, at a menu's size (Qt names a menu's window type only the
+# first time it makes the window, so the type cannot tell; and at start-up a
+# small helper window of that kind may flash by).
 menu_open() {
-  local w
+  local w info
   for w in $(xdotool search --onlyvisible --class tessaro); do
-    xwininfo -id "$w" | grep -q 'Override Redirect State: yes' && return 0
+    info=$(xwininfo -id "$w" 2>/dev/null) || continue
+    grep -q 'Override Redirect State: yes' <<<"$info" && grep -q 'Map State: IsViewable' <<<"$info" &&
+      [ "$(awk '/Width:/ { print $NF }' <<<"$info")" -ge 40 ] &&
+      [ "$(awk '/Height:/ { print $NF }' <<<"$info")" -ge 40 ] && return 0
   done
   return 1
 }
 
 # choose <menu key> <entry key>: the entry's key goes only to the menu once
-# it is open, and a menu key that came before the window took keys is
-# pressed again.
+# it is open. With a screen reader's bus, Qt holds each key until the bus
+# has said whether a listener takes it: under the sanitizers the game's first
+# key may come seconds late, or not at all. So a menu that does not open is
+# asked for again after Esc: the keys keep their order, and a late first key
+# that opened the menu meanwhile has it closed again before the second one.
 choose() {
   local tries=3
-  until menu "$1" && wait_for 5 menu_open; do
+  menu "$1"
+  until wait_for 8 menu_open; do
     tries=$((tries - 1))
     [ "$tries" -gt 0 ] || fail "the menu of $1 did not open"
+    menu Escape "$1"
   done
   xdotool key "$2"
 }
