@@ -101,7 +101,12 @@ RecordsSave SaveRecordsFile(const std::filesystem::path& folder, const RecordsTa
     if (made) return SaveFailed(made.value());
 
     const std::filesystem::path file = folder / kRecordsFileName;
-    std::string temporary = (folder / ("." + std::string(kRecordsFileName) + ".XXXXXX")).string();
+    // Appended piece by piece: GCC 12 at -O3 misreads "." + std::string as
+    // an overlapping copy (-Wrestrict).
+    std::string hidden = ".";
+    hidden += kRecordsFileName;
+    hidden += ".XXXXXX";
+    std::string temporary = (folder / hidden).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return SaveFailed(errno);
     auto fail = [&](int error) {

@@ -97,7 +97,12 @@ std::string FormatRecords(const RecordsTable& table) {
     for (const auto& [key, best] : table.entries) {
         text += std::to_string(key.blockN) + " " + std::to_string(key.difficulty) + " " + std::to_string(best.seconds) +
                 " " + std::to_string(best.clicks);
-        if (table.last == key) text += " " + std::string(kLastMark);
+        if (table.last == key) {
+            // Appended piece by piece: GCC 12 at -O3 misreads " " +
+            // std::string as an overlapping copy (-Wrestrict).
+            text += ' ';
+            text += kLastMark;
+        }
         text += "\n";
     }
     return text;

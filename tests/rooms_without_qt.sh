@@ -2,7 +2,9 @@
 # model/, board/, session/, options/ and records/ are the game without a window: every
 # source of theirs compiles with nothing but these rooms on the include
 # path (no Qt header can be found), and all of them link together into a
-# program with the standard library alone.
+# program with the standard library alone. They compile at -O3, as a
+# packager's Release build does: the optimiser is where GCC finds warnings
+# of its own (some of them false, which the code is then written around).
 #
 # Usage: rooms_without_qt.sh <C++ compiler> <source folder> <work folder>
 set -euo pipefail
@@ -23,9 +25,9 @@ done
 compile() {
   local source=$1 room
   room=$(basename "$(dirname "$source")")
-  "$cxx" -std=c++20 -Wall -Wextra -Wpedantic -Werror -O0 -I"$work/include" \
+  "$cxx" -std=c++20 -Wall -Wextra -Wpedantic -Werror -O3 -I"$work/include" \
     -c "$source" -o "$work/objects/$room-$(basename "$source" .cpp).o" ||
-    { echo "FAIL: $room/$(basename "$source") does not compile without Qt" >&2; return 1; }
+    { echo "FAIL: $room/$(basename "$source") does not compile without Qt, warning-free at -O3" >&2; return 1; }
 }
 export -f compile
 export cxx work
