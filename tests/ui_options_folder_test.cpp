@@ -176,5 +176,31 @@ TEST(OptionsFolder, InstalledOnlyInTheInstallFolder) {
     EXPECT_TRUE(BuiltInstallFolders().data.is_absolute());
 }
 
+// The click sound of an installed game lies in its data folder, never beside
+// the program (nothing of the game's lies in /usr/games but the program); a
+// game run from anywhere else has it beside the program, also when an
+// installed copy exists.
+TEST(OptionsFolder, TheClickSoundLiesInTheDataFolderOnlyWhenInstalled) {
+    TempFolder root;
+    const fs::path games = root.path() / "usr" / "games";
+    const fs::path data = root.path() / "usr" / "share" / "games" / "tessaro";
+    const fs::path build = root.path() / "build";
+    for (const fs::path& folder : {games, data, build}) fs::create_directories(folder);
+    fs::create_directory_symlink(root.path() / "usr", root.path() / "link");
+    const InstallFolders install{games, data};
+    struct Case {
+        fs::path programFolder;
+        fs::path expected;
+    };
+    const std::vector<Case> cases = {
+        {games, data},
+        {root.path() / "link" / "games", data},
+        {build, build},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ClickSoundFolder(c.programFolder, IsInstalled(c.programFolder, install), install), c.expected)
+            << c.programFolder;
+}
+
 }  // namespace
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #pragma once
 // "Click.wav" from the program's folder, played without waiting for it. A
-// missing or broken file, or a machine without sound, stays silent.
+// missing, broken or oversized file, or a machine without sound, stays
+// silent.
 
 #include <filesystem>
 #include <memory>
@@ -27,6 +28,9 @@ public:
     // never played by clicking never loads the audio system, and making it
     // takes a few milliseconds. The file itself loads in the background.
     void PlayClick() override;
+
+    // Whether the file was found fit to play and handed to a player.
+    bool HasPlayer() const { return effect_ != nullptr; }
 
 private:
     void Prepare();

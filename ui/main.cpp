@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "ui/no_display.h"
 #include "ui/startup.h"
 
 int main(int argc, char** argv) {
@@ -9,10 +12,13 @@ int main(int argc, char** argv) {
     std::optional<int> answered;
     {
         QCoreApplication commandLine(argc, argv);
-        answered = tessaro::AnswerCommandLine(QCoreApplication::arguments());
+        answered = tessaro::AnswerCommandLine(std::vector<std::string>(argv, argv + argc));
     }
     if (answered) return *answered;
 
+    // No display: one line and status 1, not Qt's abort.
+    tessaro::DisplayWatch watch(QString::fromLocal8Bit(argc > 0 ? argv[0] : "tessaro"));
     QApplication app(argc, argv);
+    watch.Opened();
     return tessaro::Main(app);
 }

@@ -19,6 +19,11 @@ bool IsInstalled(const std::filesystem::path& programFolder, const InstallFolder
     return std::filesystem::equivalent(programFolder, install.program, error) && !error;
 }
 
+std::filesystem::path ClickSoundFolder(const std::filesystem::path& programFolder, bool installed,
+                                       const InstallFolders& install) {
+    return installed ? install.data : programFolder;
+}
+
 OptionsFolderSystem RealOptionsFolderSystem() {
     OptionsFolderSystem system;
     system.exists = [](const std::filesystem::path& path) {

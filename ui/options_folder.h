@@ -33,6 +33,11 @@ InstallFolders BuiltInstallFolders();
 // (links resolved). A missing install folder means no.
 bool IsInstalled(const std::filesystem::path& programFolder, const InstallFolders& install);
 
+// Where "Click.wav" lies: an installed game has it in its data folder, where
+// the package puts it; any other beside the program.
+std::filesystem::path ClickSoundFolder(const std::filesystem::path& programFolder, bool installed,
+                                       const InstallFolders& install);
+
 // The real answers: write access as the running user, the per-user
 // configuration folder named after the game (UserConfigFolder), mkpath.
 OptionsFolderSystem RealOptionsFolderSystem();

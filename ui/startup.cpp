@@ -6,8 +6,11 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -25,6 +28,7 @@
 #include "ui/japanese_font.h"
 #include "ui/options_folder.h"
 #include "ui/pictures.h"
+#include "ui/quit_signals.h"
 #include "ui/registry.h"
 #include "ui/version_text.h"
 
@@ -32,48 +36,101 @@ namespace tessaro {
 
 namespace {
 
-void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+QCommandLineOption HelpOption() {
+    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("この使い方を表示して終わります。")};
+}
+
+QCommandLineOption VersionOption() {
+    return {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("バージョンを表示して終わります。")};
+}
+
+bool Parse(QCommandLineParser& parser, const QStringList& arguments) {
+    parser.setApplicationDescription(QString::fromUtf8(app::kDescription));
+    parser.addOption(HelpOption());
+    parser.addOption(VersionOption());
+    return parser.parse(arguments);
+}
+
+// Whether one argument on its own holds an option the game does not know:
+// "-ccc" is three of them to the parser, but one mistake to the player.
+bool IsUnknownOption(const QString& program, const QString& argument) {
+    QCommandLineParser parser;
+    Parse(parser, {program, argument});
+    return !parser.unknownOptionNames().isEmpty();
+}
+
+void Append(std::vector<std::string>& list, const std::string& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end()) list.push_back(item);
+}
+
+// Writes the text and says whether all of it reached the stream.
+bool Print(std::FILE* stream, const QByteArray& text) {
+    std::fputs(text.constData(), stream);
+    return std::fflush(stream) == 0 && !std::ferror(stream);
+}
+
+// One line of a message: the program's name, the text, and what was typed,
+// in the bytes it was typed in.
+QByteArray Line(const QByteArray& program, const QString& text, const std::string& typed = {}) {
+    return program + text.toLocal8Bit() + QByteArray::fromStdString(typed) + '\n';
+}
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(const QStringList& arguments) {
+std::optional<int> AnswerCommandLine(const std::vector<std::string>& arguments) {
+    // The parser reads text; the messages give each argument back in the
+    // very bytes it was typed in, also where these are not valid text.
+    QStringList texts;
+    for (const std::string& argument : arguments) texts.append(QString::fromLocal8Bit(argument));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(app::kDescription));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("この使い方を表示して終わります。"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("バージョンを表示して終わります。"));
-    parser.addOption(help);
-    parser.addOption(version);
+    const bool parsed = Parse(parser, texts);
+    const QByteArray program = arguments.empty() ? QByteArray("tessaro") : QByteArray::fromStdString(arguments[0]);
 
-    const bool parsed = parser.parse(arguments);
-    const QString program = arguments.isEmpty() ? QStringLiteral("tessaro") : arguments.first();
     if (!parsed || !parser.positionalArguments().isEmpty()) {
-        QString text;
-        for (const QString& name : parser.unknownOptionNames())
-            text += QStringLiteral("%1: 不明なオプションです: %2%3\n")
-                        .arg(program, name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-        if (!parsed && parser.unknownOptionNames().isEmpty())
-            text += QStringLiteral("%1: コマンドラインを読めません: %2\n").arg(program, parser.errorText());
-        for (const QString& argument : parser.positionalArguments())
-            text += QStringLiteral("%1: このゲームは引数を取りません: %2\n").arg(program, argument);
-        text += QStringLiteral("使い方は「%1 --help」で表示します。\n").arg(program);
+        // Each mistake once, as typed, in the order typed. As for the
+        // parser, "-" is an argument, and after "--" everything is.
+        std::vector<std::string> unknown;
+        std::vector<std::string> positional;
+        bool optionsEnded = false;
+        for (std::size_t i = 1; i < arguments.size(); ++i) {
+            const std::string& argument = arguments[i];
+            if (!optionsEnded && argument == "--") optionsEnded = true;
+            else if (optionsEnded || argument.size() < 2 || argument[0] != '-') Append(positional, argument);
+            else if (IsUnknownOption(texts.first(), texts[static_cast<qsizetype>(i)])) Append(unknown, argument);
+        }
+        QByteArray text;
+        for (const std::string& argument : unknown)
+            text += Line(program, QStringLiteral(": 不明なオプションです: "), argument);
+        if (!parsed && unknown.empty())
+            text += Line(program, QStringLiteral(": コマンドラインを読めません: ") + parser.errorText());
+        for (const std::string& argument : positional)
+            text += Line(program, QStringLiteral(": このゲームは引数を取りません: "), argument);
+        text += QStringLiteral("使い方は「").toLocal8Bit() + program +
+                QStringLiteral(" --help」で表示します。\n").toLocal8Bit();
         Print(stderr, text);
         return 2;
     }
-    if (parser.isSet(help)) {
-        Print(stdout, parser.helpText() +
-                          QStringLiteral("\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n"));
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("%1 %2\n").arg(AppTitle(), QString::fromUtf8(app::kVersion)));
-        return 0;
-    }
-    return std::nullopt;
+
+    QString answer;
+    if (parser.isSet(QStringLiteral("help")))
+        answer = parser.helpText() +
+                 QStringLiteral("\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n");
+    else if (parser.isSet(QStringLiteral("version")))
+        answer = QStringLiteral("%1 %2\n").arg(AppTitle(), QString::fromUtf8(app::kVersion));
+    else return std::nullopt;
+    // A full disk or a closed output must not pass for an answer given.
+    if (Print(stdout, answer.toLocal8Bit())) return 0;
+    const int error = errno;
+    QString text = QStringLiteral(": 標準出力に書き込めません");
+    if (error != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
+    Print(stderr, Line(program, text));
+    return 1;
 }
 
 int Main(QApplication& app) {
+    // From here on, logging out, `kill` and Ctrl+C end the game as Quit does.
+    const QuitSignals quitSignals;
+
     // Names the player's own configuration folder (~/.config/Tessaro), where
     // an installed game keeps its options.
     QCoreApplication::setApplicationName(QString::fromUtf8(app::kTitle));
@@ -95,9 +152,7 @@ int Main(QApplication& app) {
     SystemClock clock;
     SeededRandom random;
     WindowDialogs dialogs;
-    // An installed game finds its sound in the games' data folder.
-    const std::filesystem::path soundFolder = installed ? install.data : programFolder;
-    ClickSound sound(soundFolder / kClickSoundFileName);
+    ClickSound sound(ClickSoundFolder(programFolder, installed, install) / kClickSoundFileName);
     SystemInfoRegistry registry;
     std::optional<OptionsStore> options;
     std::optional<RecordsStore> records;
