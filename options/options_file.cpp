@@ -1,6 +1,7 @@
 #include "options/options_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,40 @@ FileResult Failure(const std::filesystem::path& path, int error, bool missing = 
     return {false, error, path, missing, false};
 }
 
+// An advisory lock on the open file, so that two copies of the game never
+// read and write the record at once; released when the file is closed. A
+// file system that cannot lock goes on without it, as the game did before.
+void Lock(int fd, int how) {
+    while (::flock(fd, how) != 0 && errno == EINTR) {
+    }
+}
+
+// Reads bytes 0 to 9; a short file leaves the rest zero. Returns 0 or errno.
+int ReadRecord(int fd, OptionsBytes& bytes) {
+    bytes = {};
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Writes bytes 0 to 9 and nothing else. Returns 0 or errno.
+int WriteRecord(int fd, const OptionsBytes& bytes) {
+    std::size_t put = 0;
+    while (put < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + put, bytes.size() - put, static_cast<off_t>(put));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        put += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
 }  // namespace
 
 FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folder) {
@@ -49,46 +84,39 @@ FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folde
     bool missing = false;
     const int fd = OpenRecordFile(path, true, missing);
     if (fd < 0) return Failure(path, errno, missing);
-
+    Lock(fd, LOCK_SH);  // never half of another copy's write
     OptionsBytes bytes{};
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int error = errno;
-            ::close(fd);
-            return Failure(path, error);
-        }
-        if (n == 0) break;  // a short file: the rest stays zero
-        got += static_cast<std::size_t>(n);
-    }
+    const int error = ReadRecord(fd, bytes);
     ::close(fd);
+    if (error != 0) return Failure(path, error);
     record = DecodeOptions(bytes);
     return {true, 0, path};
 }
 
-FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder) {
+FileResult ChangeOptions(OptionsRecord& record, const OptionsChange& change, const std::filesystem::path& folder) {
     const auto path = folder / kOptionsFileName;
     if (folder.empty()) return Failure(path, ENOENT);
     bool missing = false;
     const int fd = OpenRecordFile(path, false, missing);
     if (fd < 0) return Failure(path, errno);
 
-    const OptionsBytes bytes = EncodeOptions(record);
-    std::size_t put = 0;
-    while (put < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + put, bytes.size() - put, static_cast<off_t>(put));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            const int error = n < 0 ? errno : EIO;
-            ::close(fd);
-            return Failure(path, error);
-        }
-        put += static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0) return Failure(path, errno);
+    // Read, change and write back under one lock: what another copy saved
+    // a moment ago stays, field by field.
+    Lock(fd, LOCK_EX);
+    OptionsBytes bytes{};
+    int error = ReadRecord(fd, bytes);
+    OptionsRecord changed = DecodeOptions(bytes);
+    change.ApplyTo(changed);
+    if (error == 0) error = WriteRecord(fd, EncodeOptions(changed));
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error != 0) return Failure(path, error);
+    record = changed;
     return {true, 0, path};
+}
+
+FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder) {
+    OptionsRecord saved = record;
+    return ChangeOptions(saved, WholeRecord(record), folder);
 }
 
 std::string OptionsFileMessage(const FileResult& result, bool saving) {

@@ -1,6 +1,7 @@
 #pragma once
 // "GameOpt.dat": one 10-byte record at offset 0, no header. Each call opens
-// the file, moves the one record and closes it again.
+// the file, moves the one record under an advisory lock on the file and
+// closes it again; any number of copies of the game may share it.
 
 #include <filesystem>
 #include <string>
@@ -26,8 +27,16 @@ struct FileResult {
 // what it held, so the game goes on with the values it has.
 FileResult LoadOptions(OptionsRecord& record, const std::filesystem::path& folder);
 
-// Writes bytes 0 to 9 of the file in `folder`, creating it when missing; a
-// longer file keeps its tail. On failure the file's bytes stay as they were.
+// Sets the fields of `change` in the record of the file in `folder`,
+// creating it when missing: the record is read, changed and written back
+// (bytes 0 to 9; a longer file keeps its tail, a shorter one is made ten
+// bytes long) under an advisory lock, so that the fields it does not set
+// keep what the file holds, even when another copy of the game saved them
+// a moment ago. On success `record` becomes the changed record of the
+// file; on failure it is left alone and the file's bytes stay as they were.
+FileResult ChangeOptions(OptionsRecord& record, const OptionsChange& change, const std::filesystem::path& folder);
+
+// Writes every field of `record`, as ChangeOptions does.
 FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path& folder);
 
 // A message for the player, in the game's language, naming the file and the

@@ -17,6 +17,22 @@ std::uint32_t GetLittleEndian(std::span<const std::uint8_t> in, std::size_t at, 
 
 }  // namespace
 
+void OptionsChange::ApplyTo(OptionsRecord& record) const {
+    if (OptBlockN) record.OptBlockN = *OptBlockN;
+    if (Difficulty) record.Difficulty = *Difficulty;
+    if (ShowShuffle) record.ShowShuffle = *ShowShuffle;
+}
+
+void OptionsChange::Add(const OptionsChange& later) {
+    if (later.OptBlockN) OptBlockN = later.OptBlockN;
+    if (later.Difficulty) Difficulty = later.Difficulty;
+    if (later.ShowShuffle) ShowShuffle = later.ShowShuffle;
+}
+
+OptionsChange WholeRecord(const OptionsRecord& record) {
+    return {record.OptBlockN, record.Difficulty, record.ShowShuffle};
+}
+
 OptionsBytes EncodeOptions(const OptionsRecord& record) {
     OptionsBytes out{};
     PutLittleEndian(out, 0, static_cast<std::uint32_t>(record.OptBlockN), 4);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace tessaro {
@@ -15,6 +16,24 @@ struct OptionsRecord {
 
     bool operator==(const OptionsRecord&) const = default;
 };
+
+// The fields one save sets; the others keep what the file holds then, so
+// that a save never undoes a value it did not set (another copy of the
+// game may have saved it meanwhile).
+struct OptionsChange {
+    std::optional<std::int32_t> OptBlockN;
+    std::optional<std::int32_t> Difficulty;
+    std::optional<std::int16_t> ShowShuffle;
+
+    bool operator==(const OptionsChange&) const = default;
+    bool Empty() const { return !OptBlockN && !Difficulty && !ShowShuffle; }
+    void ApplyTo(OptionsRecord& record) const;
+    // Takes the fields `later` sets as well, over this change's own.
+    void Add(const OptionsChange& later);
+};
+
+// Every field of the record.
+OptionsChange WholeRecord(const OptionsRecord& record);
 
 // Packed little-endian: OptBlockN at 0, Difficulty at 4, ShowShuffle at 8.
 inline constexpr std::size_t kOptionsRecordSize = 10;

@@ -19,18 +19,25 @@ public:
 
     // Reads the file into the record. When an earlier save failed, the
     // record holds choices newer than the file: they are saved again first,
-    // and kept in memory if that fails too, so a player never loses them
-    // to an older file. A failure just like the last load's comes back
-    // marked `told`: the player hears of it once, not at every Start.
+    // and kept in memory over the file's other fields if that fails too, so
+    // a player never loses them to an older file. A failure just like the
+    // last load's comes back marked `told`: the player hears of it once,
+    // not at every Start.
     FileResult Load();
 
-    // Writes the record; on failure it is kept in memory for later loads.
-    FileResult Save();
+    // Sets the fields of the change in the file, on top of what it holds
+    // now (another copy of the game may have saved since this one loaded),
+    // and the record becomes what the file then holds. On failure the
+    // change is made in memory and kept for later loads.
+    FileResult Change(const OptionsChange& change);
+
+    // Writes every field of the record, as Change does.
+    FileResult Save() { return Change(WholeRecord(record_)); }
 
 private:
     std::filesystem::path folder_;
     OptionsRecord record_;
-    bool unsaved_ = false;
+    OptionsChange unsaved_;  // fields set since the last save that worked
     FileResult lastLoad_;
 };
 

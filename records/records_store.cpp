@@ -6,51 +6,78 @@
 
 namespace tessaro {
 
-RecordsStore::RecordsStore(std::filesystem::path folder, FileWriter write)
-    : folder_(std::move(folder)), write_(std::move(write)) {}
+RecordsStore::RecordsStore(std::filesystem::path folder, FileWriter write, SaveStepHook step)
+    : folder_(std::move(folder)), write_(std::move(write)), step_(std::move(step)) {}
 
 std::filesystem::path RecordsStore::File() const { return folder_.empty() ? folder_ : folder_ / kRecordsFileName; }
 
-const RecordsTable& RecordsStore::Table() {
-    if (loaded_) return table_;
-    loaded_ = true;
-    if (folder_.empty()) {
-        message_ =
-            "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
-            "記録はこの実行中だけ残ります。";
-        return table_;
-    }
-    const RecordsLoad load = LoadRecordsFile(File());
-    if (load.status == RecordsFileStatus::Loaded) table_ = load.parsed.table;
-    if (load.status != RecordsFileStatus::Unreadable && load.status != RecordsFileStatus::Corrupt) return table_;
+void RecordsStore::Tell(const std::string& text) {
+    if (!message_.empty()) message_ += "\n\n";
+    message_ += text;
+}
 
-    setAside_ = true;
+void RecordsStore::TellNoPlace() {
+    if (std::exchange(noPlaceTold_, true)) return;
+    Tell(
+        "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
+        "記録はこの実行中だけ残ります。");
+}
+
+void RecordsStore::Found(const RecordsLoad& load, const std::filesystem::path& setAside) {
+    if (load.status != RecordsFileStatus::Unreadable && load.status != RecordsFileStatus::Corrupt) {
+        fileBad_ = false;
+        return;
+    }
+    const bool told = std::exchange(fileBad_, setAside.empty());
+    if (told) return;
     const std::string reason = load.status == RecordsFileStatus::Unreadable ? FileErrorReason(load.errorCode)
                                                                             : RecordsTextErrorReason(load.parsed);
-    message_ = "記録ファイルを読めませんでした。\n" + File().string() + "\n" + reason +
-               "\n記録は空の表から始めます。このファイルには手を付けず、次に記録を保存するときに"
-               "「records-bad-1.txt」のような名前で同じフォルダに残します。オプションには影響しません。";
+    const std::string what = "記録ファイルを読めませんでした。\n" + File().string() + "\n" + reason + "\n";
+    if (setAside.empty()) {
+        Tell(what +
+             "記録は空の表から始めます。このファイルには手を付けず、次に記録を保存するときに"
+             "「records-bad-1.txt」のような名前で同じフォルダに残します。オプションには影響しません。");
+    } else {
+        Tell(what + "このファイルは「" + setAside.filename().string() +
+             "」として同じフォルダに残し、記録は新しいファイルに始めました。オプションには影響しません。");
+    }
+}
+
+const RecordsTable& RecordsStore::Table() {
+    RecordsTable file;
+    if (folder_.empty()) {
+        TellNoPlace();
+    } else {
+        const RecordsLoad load = LoadRecordsFile(File());
+        Found(load, {});
+        if (load.status == RecordsFileStatus::Loaded) file = load.parsed.table;
+    }
+    for (const WonGame& win : pending_) MergeWin(file, win);
+    table_ = std::move(file);
     return table_;
 }
 
 void RecordsStore::AddWin(const WonGame& game) {
-    Table();
-    const bool changed = MergeWin(table_, game);
-    if ((changed || unsaved_) && !folder_.empty()) Save();
-}
-
-void RecordsStore::Save() {
-    const RecordsSave saved = SaveRecordsFile(folder_, table_, setAside_, write_);
+    pending_.push_back(game);
+    MergeWin(table_, game);
+    if (folder_.empty()) {
+        TellNoPlace();
+        return;
+    }
+    const RecordsSave saved = SaveRecordsFile(folder_, pending_, write_, step_);
+    if (saved.read) {
+        Found(saved.found, saved.setAside);
+        table_ = saved.table;
+    }
     if (saved.ok) {
-        setAside_ = false;
+        pending_.clear();
         unsaved_ = false;
         return;
     }
     if (!unsaved_) {
-        if (!message_.empty()) message_ += "\n\n";
-        message_ += "記録を保存できませんでした。\n" + File().string() + "\n" + FileErrorReason(saved.errorCode) +
-                    "\nそれまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
-                    "次に記録を更新したときにもう一度保存します。";
+        Tell("記録を保存できませんでした。\n" + File().string() + "\n" + FileErrorReason(saved.errorCode) +
+             "\nそれまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
+             "次に記録を更新したときにもう一度保存します。");
     }
     unsaved_ = true;
 }
@@ -60,7 +87,7 @@ std::string RecordsStore::TakeMessage() { return std::exchange(message_, {}); }
 std::string RecordsStore::StatusLine() const {
     if (folder_.empty()) return "記録の保存先がないため、記録はこの実行中だけ残ります。";
     if (unsaved_) return "最新の記録はまだ保存できていません: " + File().string();
-    if (setAside_) return "読めなかった記録ファイルはそのまま残しています: " + File().string();
+    if (fileBad_) return "読めなかった記録ファイルはそのまま残しています: " + File().string();
     return "記録ファイル: " + File().string();
 }
 

@@ -246,6 +246,19 @@ private slots:
         QVERIFY(messages_.isEmpty());
     }
 
+    // Another copy of the game saves while the panel is open: OK sets only
+    // the panel's own fields, so the other copy's number of moves stays.
+    void okKeepsWhatAnotherCopySavedWhileThePanelWasOpen() {
+        WriteFile(Bytes({5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00}));
+        panel_->mnuOption_Click();
+        WriteFile(Bytes({5, 0, 0, 0, 9, 0, 0, 0, 0x01, 0x00, 0xAB}));
+        Type("6", "Combo1", true);
+        panel_->cmdOk_Click();
+        QCOMPARE(FileBytes(), Bytes({6, 0, 0, 0, 9, 0, 0, 0, 0xFF, 0xFF, 0xAB}));
+        QCOMPARE(store_->Record(), (OptionsRecord{6, 9, -1}));
+        QVERIFY(messages_.isEmpty());
+    }
+
     void aDifficultyWithoutAWordLeavesTheBoxAsItWas() {
         panel_->mnuOption_Click();
         Type("2", "Hard", false);

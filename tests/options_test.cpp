@@ -11,6 +11,7 @@
 #include <climits>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -226,6 +227,88 @@ TEST(OptionsStore, ChoicesThatCouldNotBeSavedSurviveTheNextLoad) {
     ASSERT_TRUE(store.Load().ok);
     EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{8, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF}));
     EXPECT_EQ(store.Record(), (OptionsRecord{8, 20, -1}));
+}
+
+// A save changes only the fields it sets, on top of what the file holds at
+// that moment; every other byte stays.
+TEST(OptionsFile, AChangeSetsOnlyItsFieldsOverWhatTheFileHolds) {
+    struct Case {
+        const char* what;
+        std::optional<Bytes> before;  // none: no file
+        OptionsChange change;
+        Bytes after;
+    };
+    const std::vector<Case> cases = {
+        {"moves alone", Bytes{7, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF}, {{}, 3, {}}, {7, 0, 0, 0, 3, 0, 0, 0, 0xFF, 0xFF}},
+        {"a raw 01 00 stays", Bytes{5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00}, {{}, 9, {}}, {5, 0, 0, 0, 9, 0, 0, 0, 1, 0}},
+        {"block count and switch, moves kept",
+         Bytes{5, 0, 0, 0, 7, 0, 0, 0, 0x01, 0x00},
+         {10, {}, -1},
+         {10, 0, 0, 0, 7, 0, 0, 0, 0xFF, 0xFF}},
+        {"the tail stays",
+         Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0xAB, 0xCD},
+         {{}, 0x0201, {}},
+         {1, 2, 3, 4, 1, 2, 0, 0, 9, 10, 0xAB, 0xCD}},
+        {"a short file is made whole", Bytes{4, 0, 0}, {{}, {}, -1}, {4, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF}},
+        {"an empty file", Bytes{}, {{}, 3, {}}, {0, 0, 0, 0, 3, 0, 0, 0, 0, 0}},
+        {"no file", std::nullopt, {{}, 3, {}}, {0, 0, 0, 0, 3, 0, 0, 0, 0, 0}},
+        {"every field", Bytes{1, 0, 0, 0, 1, 0, 0, 0, 1, 0}, {-1, 40, 0}, {0xFF, 0xFF, 0xFF, 0xFF, 40, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        TempFolder dir;
+        if (c.before) WriteAll(OptionsFile(dir), *c.before);
+        OptionsRecord record{99, 99, 99};  // what this copy of the game had: none of it counts
+        ASSERT_TRUE(ChangeOptions(record, c.change, dir.path()).ok) << c.what;
+        EXPECT_EQ(ReadAll(OptionsFile(dir)), c.after) << c.what;
+        EXPECT_EQ(record, DecodeOptions(c.after)) << c.what;
+    }
+}
+
+TEST(OptionsStore, PracticeBeforeAnyLoadKeepsTheBlockCountAndTheSwitch) {
+    TempFolder dir;
+    WriteAll(OptionsFile(dir), {7, 0, 0, 0, 20, 0, 0, 0, 0xFF, 0xFF});
+    OptionsStore store(dir.path());
+    OptionsChange practice;
+    practice.Difficulty = 3;
+    ASSERT_TRUE(store.Change(practice).ok);
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{7, 0, 0, 0, 3, 0, 0, 0, 0xFF, 0xFF}));
+    EXPECT_EQ(store.Record(), (OptionsRecord{7, 3, -1})) << "what the file holds now";
+}
+
+// Two copies of the game on one options file: neither undoes what the
+// other saved after it last loaded, not even with a change that could not
+// be saved at first.
+TEST(OptionsStore, TwoCopiesOnOneFileKeepEachOthersFields) {
+    TempFolder dir;
+    WriteAll(OptionsFile(dir), {3, 0, 0, 0, 5, 0, 0, 0, 0, 0});
+    OptionsStore a(dir.path()), b(dir.path());
+    ASSERT_TRUE(a.Load().ok);
+    ASSERT_TRUE(b.Load().ok);
+    OptionsChange ok{7, std::nullopt, -1};  // OK with a difficulty box that holds no word
+    ASSERT_TRUE(a.Change(ok).ok);
+    OptionsChange practice;
+    practice.Difficulty = 9;
+    ASSERT_TRUE(b.Change(practice).ok);
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{7, 0, 0, 0, 9, 0, 0, 0, 0xFF, 0xFF}));
+    EXPECT_EQ(b.Record(), (OptionsRecord{7, 9, -1}));
+
+    // A's practice cannot be saved; B's OK can, later. A's next load puts
+    // only A's own change on top of B's.
+    fs::permissions(OptionsFile(dir), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    {
+        AsUnprivileged drop;
+        ASSERT_TRUE(drop.ok());
+        practice.Difficulty = 2;
+        EXPECT_FALSE(a.Change(practice).ok);
+        EXPECT_EQ(a.Record(), (OptionsRecord{7, 2, -1})) << "kept in memory";
+    }
+    fs::permissions(OptionsFile(dir), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(b.Change({4, 20, 0}).ok);
+    ASSERT_TRUE(a.Load().ok);
+    EXPECT_EQ(ReadAll(OptionsFile(dir)), (Bytes{4, 0, 0, 0, 2, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(a.Record(), (OptionsRecord{4, 2, 0}));
+    ASSERT_TRUE(b.Load().ok);
+    EXPECT_EQ(b.Record(), (OptionsRecord{4, 2, 0}));
 }
 
 struct NumberCase {

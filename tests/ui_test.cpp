@@ -28,6 +28,7 @@
 #include "board/rounding.h"
 #include "options/options_store.h"
 #include "records/records_store.h"
+#include "records/records_text.h"
 #include "scripted_random.h"
 #include "session/game_texts.h"
 #include "ui/click_sound.h"
@@ -124,8 +125,10 @@ struct FakeDialogs final : WindowDialogs {
     // The real records window unless a test only counts the openings.
     bool realRecords = true;
     int recordsShown = 0;
+    RecordsTable recordsTable;  // what the last opening listed
     void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) override {
         ++recordsShown;
+        recordsTable = table;
         if (realRecords) WindowDialogs::ShowRecords(owner, table, status);
     }
 };
@@ -541,12 +544,15 @@ private slots:
         QCOMPARE(ReadFile(h.OptionsFile()), Record(4, 5));
         QCOMPARE(h.messages.size(), refused.size());
 
-        // Used before any load, the whole record goes out: block count 0.
+        // Used before any load, it sets the moves alone: the block count and
+        // the switch stay as the file holds them.
+        WriteFile(h.OptionsFile(), {7, 0, 0, 0, 0x14, 0, 0, 0, 0xFF, 0xFF});
         h.typed << QStringLiteral("9999") << QStringLiteral("2.5");
         h.window.Form_KeyDown(Qt::Key_S, 1);
-        QCOMPARE(ReadFile(h.OptionsFile()), (Bytes{0, 0, 0, 0, 0x0F, 0x27, 0, 0, 0, 0}));
+        QCOMPARE(ReadFile(h.OptionsFile()), (Bytes{7, 0, 0, 0, 0x0F, 0x27, 0, 0, 0xFF, 0xFF}));
         h.window.Form_KeyDown(Qt::Key_S, 1);
         QCOMPARE(h.options.Record().Difficulty, 2);  // halves go to the even neighbour
+        QCOMPARE(h.options.Record(), (OptionsRecord{7, 2, -1}));
     }
 
     void anyNumberOutsideTheMovesIsOutOfRangeEvenPast32Bits() {
@@ -1069,6 +1075,29 @@ private slots:
         QCOMPARE(ReadFile(h.RecordsFile(QStringLiteral("records-bad-1.txt"))), broken);
         QVERIFY(ReadFile(h.RecordsFile()).size() > broken.size());
         QCOMPARE(ReadFile(h.OptionsFile()), Record(2, 1));
+    }
+
+    void aRecordsFileMendedMeanwhileIsListedAtTheNextOpening() {
+        Harness h;
+        QDir(h.dir.path()).mkdir(QStringLiteral("data"));
+        WriteFile(h.RecordsFile(), {'x', '\n'});
+        h.dialogs.realRecords = false;
+        h.Show();
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QVERIFY(h.dialogs.recordsTable.entries.empty());
+
+        const std::string good = "Tessaro records 1\n2 1 3 3 last\n";
+        WriteFile(h.RecordsFile(), Bytes(good.begin(), good.end()));
+        h.window.mnuRecords()->trigger();
+        QCOMPARE(h.messages.size(), 1);
+        QCOMPARE(h.dialogs.recordsTable, ParseRecords(good).table);
+        h.Start(2, {{1, 1}});
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        QVERIFY2(!QFile::exists(h.RecordsFile(QStringLiteral("records-bad-1.txt"))), "a mended file is never bad");
+        const Bytes saved = ReadFile(h.RecordsFile());
+        QCOMPARE(ParseRecords(std::string(saved.begin(), saved.end())).table.entries.at({2, 1}).clicks, 1);
     }
 
     void splashShowsTitleVersionAndAuthor() {

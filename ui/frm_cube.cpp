@@ -190,11 +190,12 @@ void frmCube::PressButton(Move move) {
 void frmCube::mnuStart_Click() { game_.NewGame(); }
 
 void frmCube::mnuRecords_Click() {
-    services_.records.Table();  // reads the file the first time, so a problem with it is told first
+    // Read anew at every opening: what another copy of the game saved, or a
+    // file the player mended, shows at once. A problem with it is told first.
+    const RecordsTable table = services_.records.Table();
     TellRecordsMessage();
     const ModalBox open(*this);
-    services_.dialogs.ShowRecords(this, services_.records.Table(),
-                                  QString::fromStdString(services_.records.StatusLine()));
+    services_.dialogs.ShowRecords(this, table, QString::fromStdString(services_.records.StatusLine()));
 }
 
 void frmCube::mnuQuit_Click() { close(); }
@@ -259,8 +260,11 @@ void frmCube::PracticeCommand() {
                         .arg(text.trimmed()));
         return;
     }
-    services_.options.Record().Difficulty = moves.value;
-    const FileResult saved = services_.options.Save();
+    // The number of moves alone: the block count and the switch stay as the
+    // file holds them, whether or not this copy of the game has read it.
+    OptionsChange change;
+    change.Difficulty = moves.value;
+    const FileResult saved = services_.options.Change(change);
     if (!saved.ok) ShowMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
 }
 

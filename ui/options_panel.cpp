@@ -217,12 +217,14 @@ void OptionsPanel::cmdOk_Click() {
         return;
     }
 
-    OptionsRecord& record = store_.Record();
-    record.OptBlockN = blockCount.value;
-    if (const auto moves = MovesForDifficultyWord(cmbOption_[1]->currentText().toStdString()))
-        record.Difficulty = *moves;
-    record.ShowShuffle = chkOption_[0]->isChecked() ? -1 : 0;
-    const FileResult saved = store_.Save();
+    // Only what the panel sets: text that is no difficulty word keeps the
+    // number the file holds (one the practice command set, perhaps in
+    // another copy of the game).
+    OptionsChange change;
+    change.OptBlockN = blockCount.value;
+    change.Difficulty = MovesForDifficultyWord(cmbOption_[1]->currentText().toStdString());
+    change.ShowShuffle = static_cast<std::int16_t>(chkOption_[0]->isChecked() ? -1 : 0);
+    const FileResult saved = store_.Change(change);
     hide();
     // The store keeps the record, so the choices hold for this run anyway.
     if (!saved.ok) showMessage(QString::fromStdString(OptionsFileMessage(saved, true)));
