@@ -300,11 +300,12 @@ private:
 class NetAccessible final : public QAccessibleWidget {
 public:
     explicit NetAccessible(ClientArea* area)
-        : QAccessibleWidget(area, QAccessible::Grouping, QString::fromUtf8(kNetName)) {
+        : QAccessibleWidget(area, QAccessible::Grouping, QString::fromUtf8(kNetName)), area_(area) {
         Nets().insert(area, this);
     }
     ~NetAccessible() override {
-        Nets().remove(static_cast<ClientArea*>(widget()));
+        // Run while the area is destroyed, when it is no longer a ClientArea: only its address is used.
+        Nets().remove(area_);
         for (const auto& [move, id] : buttons_) QAccessible::deleteAccessibleInterface(id);
         for (const auto& [place, id] : blocks_) QAccessible::deleteAccessibleInterface(id);
         for (const auto& [face, id] : faces_) QAccessible::deleteAccessibleInterface(id);
@@ -414,6 +415,7 @@ private:
     mutable std::map<int, QAccessible::Id> faces_;
     mutable std::map<std::tuple<int, int, int>, QAccessible::Id> blocks_;
     mutable QAccessible::Id notice_ = 0;
+    const ClientArea* area_;
 };
 
 NetAccessible* NetOf(ClientArea* area) {
