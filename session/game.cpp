@@ -96,6 +96,7 @@ void Game::Started() {
     phase_ = Phase::Playing;
     ClickCount = 0;
     view_.SetPointer(Pointer::Default);
+    view_.Announce(StartAnnouncement(SolvedFaces(*cube_)));
 }
 
 // ---------------------------------------------------------------- demonstration
@@ -186,10 +187,12 @@ void Game::ButtonPressed(const Ishape& button) {
     Back(move);
     RunMove(move);
     BlockDrawAll();
-    if (view_.Difficulty() > 0) {
-        ShowClicks();
-        FaceCheck();
-    }
+    const bool counted = view_.Difficulty() > 0;
+    if (counted) ShowClicks();
+    // A press that wins is told by the win (FaceCheck), once.
+    const int solved = SolvedFaces(*cube_);
+    if (!counted || solved < 6) view_.Announce(MoveAnnouncement(move, solved));
+    if (counted) FaceCheck();
 }
 
 void Game::Back(Move move) { history_.Back(move, view_.Difficulty()); }
@@ -198,8 +201,10 @@ void Game::Undo() {
     if (!cube_) return;
     const auto taken = history_.TakeBack(view_.Difficulty());
     if (!taken) return;
-    RunMove(Reverse(*taken));
+    const Move made = Reverse(*taken);
+    RunMove(made);
     BlockDrawAll();
+    view_.Announce(UndoAnnouncement(made, SolvedFaces(*cube_)));
 }
 
 void Game::Resize() {
@@ -265,6 +270,7 @@ void Game::FaceCheck() {
     if (count == 6) {
         view_.SetClockEnabled(false);
         history_.HistPos = 0;
+        view_.Announce(WinAnnouncement(ClickCount, ElapsedSec));
         if (recordMoves_ > 0) view_.RecordWin({BlockN(), std::exchange(recordMoves_, 0), ElapsedSec, ClickCount});
         view_.ShowCongratulations(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kBottom).BlockTop);
     }

@@ -1,5 +1,6 @@
 #include "session/game_texts.h"
 
+#include <array>
 #include <cstdio>
 
 namespace tessaro {
@@ -16,12 +17,50 @@ std::string ClockText(std::int32_t elapsedSec) {
 
 std::string ClicksText(std::int32_t clicks) { return "今までのクリック回数は　" + std::to_string(clicks) + "　回です"; }
 
+int SolvedFaces(const Cube& cube) {
+    int solved = 0;
+    for (int f = 1; f <= 6; ++f) solved += cube.FaceSolved(f) ? 1 : 0;
+    return solved;
+}
+
 std::string NetDescription(const Cube* cube) {
     if (cube == nullptr) return "ゲームはまだ始まっていません";
-    int solved = 0;
-    for (int f = 1; f <= 6; ++f) solved += cube->FaceSolved(f) ? 1 : 0;
-    return FacesText(solved);
+    return FacesText(SolvedFaces(*cube));
 }
+
+std::string MoveAnnouncement(Move move, int solvedFaces) {
+    return MoveButtonName(move) + "。" + FacesText(solvedFaces);
+}
+
+std::string UndoAnnouncement(Move made, int solvedFaces) { return "取り消し、" + MoveAnnouncement(made, solvedFaces); }
+
+std::string StartAnnouncement(int solvedFaces) { return "ゲーム開始。" + FacesText(solvedFaces); }
+
+std::string WinAnnouncement(std::int32_t clicks, std::int32_t elapsedSec) {
+    return "全ての面がそろいました。" + ClicksText(clicks) + "。" + ClockText(elapsedSec);
+}
+
+std::string FaceName(int face) {
+    switch (face) {
+    case kTop: return "上の面";
+    case kBack: return "左端の面";
+    case kLeft: return "左の面";
+    case kFront: return "正面";
+    case kRight: return "右の面";
+    case kBottom: return "下の面";
+    default: return {};
+    }
+}
+
+std::string ColourWord(std::int32_t colour) {
+    // By face, as kFaceColors: green, red, blue, yellow, cyan, magenta.
+    static const std::array<const char*, 7> kWords = {"", "緑", "赤", "青", "黄", "水色", "赤紫"};
+    for (std::size_t f = 1; f < kFaceColors.size(); ++f)
+        if (kFaceColors[f] == colour) return kWords[f];
+    return {};
+}
+
+std::string BlockPlace(int row, int col) { return std::to_string(row) + "行目" + std::to_string(col) + "列目"; }
 
 std::string MoveButtonName(Move move) {
     const std::string line = std::to_string(move.line);

@@ -26,6 +26,30 @@ std::string NetDescription(const Cube* cube);
 // "1行目を左へ". The buttons beside the right-hand face say so.
 std::string MoveButtonName(Move move);
 
+// How many faces are of one colour.
+int SolvedFaces(const Cube& cube);
+
+// What a screen reader is told once after each change: the move a press
+// made and how many faces are of one colour ("1行目を左へ。現在全色一致して
+// いる面数は　2　面です"), the same for a move the undo key took back, the
+// start of play, and the win with its clicks and time.
+std::string MoveAnnouncement(Move move, int solvedFaces);
+std::string UndoAnnouncement(Move made, int solvedFaces);
+std::string StartAnnouncement(int solvedFaces);
+std::string WinAnnouncement(std::int32_t clicks, std::int32_t elapsedSec);
+
+// The net's faces for screen readers, each named after where it lies in the
+// net (the band of four from the left end, the faces above and below the
+// third), and their blocks, named by their colour in words and placed by
+// their row and column.
+std::string FaceName(int face);
+// "緑", "赤", ... for the six face colours; empty for any other value.
+std::string ColourWord(std::int32_t colour);
+// "1行目2列目"
+std::string BlockPlace(int row, int col);
+// A face's description while it is of one colour.
+inline constexpr char kFaceSolvedText[] = "一色にそろっています";
+
 // A status label is shown only while it fits in half the client width.
 bool LabelFits(float scaleWidth, std::int32_t labelWidth);
 

@@ -81,6 +81,10 @@ public:
     // window opens and at most once per game. A view without records
     // ignores it.
     virtual void RecordWin(const GameResult& /*result*/) {}
+    // Tells a screen reader once, without taking the focus, what the player
+    // just changed: a press, an undo, the start of play, the win. A view
+    // without a screen reader ignores it.
+    virtual void Announce(const std::string& /*text*/) {}
 
     // The demonstration: the Game and Option menus, and the smiling pointer
     // imgDemoPointa(0).

@@ -8,6 +8,8 @@
 //   net_probe check <shot.png> <client x> <client y> <client width> <client height> <N> [kind:line ...]
 //       compares every block of the screenshot with the solved cube after
 //       those moves; prints the mismatches and fails if there are any
+//   net_probe blocks <shot.png> <client x> <client y> <client width> <client height> <N>
+//       prints "face row col #rrggbb" for every block: the colour drawn at its middle
 //   net_probe congratulations <client width px> <client height px> <N>
 //       prints "x y": where the congratulations window stands, pixels from
 //       the corner of the screen (of the maximised main window's frame)
@@ -101,7 +103,7 @@ int Usage() {
     std::fprintf(
         stderr,
         "usage: net_probe buttons W H N [ratio] | net_probe check shot.png X Y W H N [kind:line ...]\n"
-        "       net_probe congratulations W H N\n"
+        "       net_probe blocks shot.png X Y W H N | net_probe congratulations W H N\n"
         "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n");
     return 2;
 }
@@ -192,6 +194,23 @@ int main(int argc, char** argv) {
         Differences(shot32, QPoint(x0, y0), QSize(width, height), expected.image, expected.labels, LONG_MAX, true);
         std::printf("no layout matches: at best %ld device pixels differ\n", best);
         return 1;
+    }
+    if (argc == 8 && std::string(argv[1]) == "blocks") {
+        const QImage shot(QString::fromLocal8Bit(argv[2]));
+        if (shot.isNull()) return Usage();
+        const int x0 = std::atoi(argv[3]), y0 = std::atoi(argv[4]);
+        const Cube cube(std::atoi(argv[7]));
+        const Board board = LayOut(cube, std::atoi(argv[5]), std::atoi(argv[6]), scale);
+        const int n = cube.BlockN();
+        for (int f = 1; f <= 6; ++f)
+            for (int r = 1; r <= n; ++r)
+                for (int c = 1; c <= n; ++c) {
+                    const clsBlockMake& b = board.Block(f, r, c, n);
+                    const QColor got = shot.pixelColor(x0 + Middle(scale, b.BlockLeft, board.BlockSize),
+                                                       y0 + Middle(scale, b.BlockTop, board.BlockSize));
+                    std::printf("%d %d %d %s\n", f, r, c, qPrintable(got.name()));
+                }
+        return 0;
     }
     if (argc >= 8 && std::string(argv[1]) == "check") {
         const QImage shot(QString::fromLocal8Bit(argv[2]));

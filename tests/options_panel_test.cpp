@@ -365,12 +365,12 @@ private slots:
     }
 
     void keysInAnOpenListStayInTheList() {
-        panel_->mnuOption_Click();
+        panel_->mnuOption_Click();  // a fresh folder: Practice, the last entry
         cmb(1)->showPopup();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!cmb(1)->view()->isVisible());
-        QCOMPARE(cmb(1)->currentText(), "Hard");
+        QCOMPARE(cmb(1)->currentText(), "Easy");
         cmb(1)->showPopup();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!cmb(1)->view()->isVisible());

@@ -121,6 +121,8 @@ public:
     std::optional<std::array<std::int32_t, 3>> mark;
     void ShowFocusMark(std::int32_t left, std::int32_t top, std::int32_t side) override { mark = {left, top, side}; }
     void HideFocusMark() override { mark.reset(); }
+    std::vector<std::string> said;  // what a screen reader was told, in order
+    void Announce(const std::string& text) override { said.push_back(text); }
 };
 
 struct Session {
@@ -847,6 +849,69 @@ TEST(Texts, ScreenReadersHearTheNetAndEveryButtonInJapanese) {
     EXPECT_EQ(NetDescription(&cube), FacesText(6));
     cube.ApplyMove({1, 2});  // the band's middle row: only the top and the bottom stay whole
     EXPECT_EQ(NetDescription(&cube), FacesText(2));
+}
+
+TEST(Texts, ScreenReadersHearTheFacesTheirBlocksAndEachChange) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {FaceName(kTop), "上の面"},
+        {FaceName(kBack), "左端の面"},
+        {FaceName(kLeft), "左の面"},
+        {FaceName(kFront), "正面"},
+        {FaceName(kRight), "右の面"},
+        {FaceName(kBottom), "下の面"},
+        {FaceName(0), ""},
+        {ColourWord(0x00FF00), "緑"},
+        {ColourWord(0x0000FF), "赤"},
+        {ColourWord(0xFF0000), "青"},
+        {ColourWord(0x00FFFF), "黄"},
+        {ColourWord(0xFFFF00), "水色"},
+        {ColourWord(0xFF00FF), "赤紫"},
+        {ColourWord(0x000000), ""},
+        {ColourWord(0x00FF01), ""},
+        {BlockPlace(2, 10), "2行目10列目"},
+        {MoveAnnouncement({5, 1}, 2), "右の面の1列目を上へ。現在全色一致している面数は　2　面です"},
+        {UndoAnnouncement({2, 3}, 4), "取り消し、3行目を右へ。現在全色一致している面数は　4　面です"},
+        {StartAnnouncement(0), "ゲーム開始。現在全色一致している面数は　0　面です"},
+        {WinAnnouncement(3, 75),
+         "全ての面がそろいました。今までのクリック回数は　3　回です。所要時間　00時間01分15秒　です"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
+}
+
+TEST(Announce, EachChangeIsToldOnceAndTheShuffleAndDemonstrationAreNot) {
+    Session s;
+    s.view.checked = {true, false};  // a shown shuffle: five waits, five draws
+    s.Start(3, kFiveMoves);
+    const auto solved = [&] { return SolvedFaces(*s.game.CubeState()); };
+    std::vector<std::string> expected = {StartAnnouncement(solved())};
+    EXPECT_EQ(s.view.said, expected) << "the shuffle says nothing, its end says the game starts";
+
+    s.PressButton(1, 1);
+    expected.push_back(MoveAnnouncement({1, 1}, solved()));
+    s.game.Undo();
+    expected.push_back(UndoAnnouncement({2, 1}, solved()));
+    s.game.Tick();
+    s.game.Undo();  // nothing left to take back: nothing said
+    EXPECT_EQ(s.view.said, expected);
+
+    // The winning press is told as the win, before the congratulations.
+    s.view.onCongratulations = [&] {
+        EXPECT_EQ(s.view.said.back(), WinAnnouncement(6, 1));
+        s.game.BobjClear();
+    };
+    for (int i = 4; i >= 0; --i) {
+        const Move m = Reverse(kFiveMoves[static_cast<std::size_t>(i)]);
+        s.PressButton(NumberOf(m.kind), m.line);
+        expected.push_back(i > 0 ? MoveAnnouncement(m, solved()) : WinAnnouncement(6, 1));
+    }
+    EXPECT_EQ(s.view.said, expected);
+    ASSERT_EQ(s.view.congratulations.size(), 1u);
+
+    // The demonstration's moves are not the player's: only the start of play after it.
+    s.view.said.clear();
+    s.view.checked = {false, true};
+    s.Start(3, kFiveMoves);
+    EXPECT_EQ(s.view.said, std::vector<std::string>{StartAnnouncement(6)});
 }
 
 // The focus mark's square as the view was told it: the button's own.

@@ -1454,7 +1454,7 @@ private slots:
         QCOMPARE(net->role(), QAccessible::Grouping);
         QCOMPARE(net->text(QAccessible::Name), QStringLiteral("展開図"));
         QCOMPARE(net->text(QAccessible::Description), QStringLiteral("ゲームはまだ始まっていません"));
-        const int controls = net->childCount();  // the labels, pictures and options panel on it
+        const int controls = net->childCount();  // the labels, pictures, options panel, notification and faces
         bool faceLabel = false;
         for (int i = 0; i < controls; ++i) faceLabel |= net->child(i)->object() == h.window.lblMes(0);
         QVERIFY(faceLabel);

@@ -144,6 +144,7 @@ void frmCube::BuildControls() {
         label->hide();
         lblMes_[static_cast<std::size_t>(i)] = label;
     }
+    ReadOnRequest(lblMes_[static_cast<std::size_t>(Mes::Time)]);  // not told every second
 
     sstOption_ = new OptionsPanel(client_, services_.options, scale_);
     sstOption_->showMessage = [this](const QString& text) { ShowMessage(text); };
@@ -229,6 +230,8 @@ bool frmCube::eventFilter(QObject* watched, QEvent* event) {
     if (watched == sstOption_ && event->type() == QEvent::Hide && !sstOption_->isVisibleTo(client_)) {
         client_->setFocusPolicy(Qt::StrongFocus);
         client_->setFocus();
+        // A screen reader comes back to the button the keys had marked.
+        if (const Ishape* marked = game_.MarkedButton()) MarkMoved(client_, {marked->BuFaceN(), marked->BuLineN()});
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -408,6 +411,8 @@ void frmCube::RecordWin(const GameResult& result) {
     services_.records.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks});
     TellRecordsMessage();
 }
+
+void frmCube::Announce(const std::string& text) { AnnounceOnNet(client_, QString::fromStdString(text)); }
 
 void frmCube::TellRecordsMessage() {
     const std::string text = services_.records.TakeMessage();

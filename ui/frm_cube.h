@@ -95,6 +95,7 @@ public:
     void PlayClick() override;
     void ShowCongratulations(double left, std::int32_t top) override;
     void RecordWin(const GameResult& result) override;
+    void Announce(const std::string& text) override;
     void SetGameMenusEnabled(bool enabled) override;
     void ShowDemoPointer(std::int32_t size) override;
     void MoveDemoPointer(std::int32_t left, std::int32_t top) override;

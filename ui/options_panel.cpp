@@ -44,6 +44,34 @@ const char16_t kOutOfRangeMessage[] =
 
 QString Text(const char16_t* text) { return QString::fromUtf16(text); }
 
+// Shows a value in a box, with the box's entry on the same value, so that
+// the arrow keys and the mouse wheel step on from what is shown. A value
+// the list lacks ("Combo1", 12) stands on no entry: the next step down
+// then goes to the top of the list, and up stays, rather than going on from
+// an entry that was chosen or shown before and is no longer seen.
+void ShowInBox(QComboBox* box, const QString& text) {
+    box->setCurrentIndex(box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    box->setEditText(text);
+}
+
+// The same for a value typed into the box, just before an arrow key or the
+// wheel steps from it.
+class StepFromShown final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QComboBox*>(watched);
+        const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+        const bool step = event->type() == QEvent::Wheel ||
+                          (key && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                                   key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown));
+        if (step && box->itemText(box->currentIndex()) != box->currentText()) ShowInBox(box, box->currentText());
+        return false;
+    }
+};
+
 QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
@@ -52,7 +80,8 @@ QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     for (const char* entry : entries) combo->addItem(QString::fromLatin1(entry));
-    combo->setEditText(Text(kComboStartText));
+    ShowInBox(combo, Text(kComboStartText));
+    combo->installEventFilter(new StepFromShown(combo));
     return combo;
 }
 
@@ -197,11 +226,11 @@ void OptionsPanel::mnuOption_Click() {
 
     const FileResult loaded = store_.Load();
     const OptionsRecord& record = store_.Record();
-    cmbOption_[0]->setEditText(QString::number(record.OptBlockN));
+    ShowInBox(cmbOption_[0], QString::number(record.OptBlockN));
     // A number of moves without a word (from the practice command) leaves
     // the box as it was, so OK then keeps that number.
     if (const auto word = DifficultyWordForMoves(record.Difficulty))
-        cmbOption_[1]->setEditText(QString::fromLatin1(word->data(), static_cast<qsizetype>(word->size())));
+        ShowInBox(cmbOption_[1], QString::fromLatin1(word->data(), static_cast<qsizetype>(word->size())));
     chkOption_[0]->setChecked(record.ShowShuffle != 0);
 
     if (!loaded.ok && !loaded.told) showMessage(QString::fromStdString(OptionsFileMessage(loaded, false)));
