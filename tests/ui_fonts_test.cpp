@@ -20,6 +20,7 @@
 #include "options/options_store.h"
 #include "records/records_store.h"
 #include "scripted_random.h"
+#include "ui/caption_fit.h"
 #include "ui/click_sound.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
@@ -105,6 +106,9 @@ class UiFontsTest : public QObject {
             if (!HasCaption(w)) continue;
             captioned << w;
             QVERIFY2(w->font().pointSizeF() >= points - 0.01, qPrintable(what + " is smaller than the player's font"));
+            // Nor narrower: no condensed face stands in for it.
+            QVERIFY2(w->font().stretch() == QFont::AnyStretch || w->font().stretch() >= QFont::Unstretched,
+                     qPrintable(what + " is narrower than the player's font"));
             const int line = w->fontMetrics().height();
             if (auto* halo = qobject_cast<HaloLabel*>(w); halo != nullptr && halo->HasHalo()) {
                 QVERIFY2(DrawingIsWhole(halo), qPrintable(what + " is cut off"));
@@ -162,6 +166,40 @@ private slots:
 
     void cleanup() { QApplication::setFont(default_); }
 
+    // A caption a little wider than its box takes the room beside it only
+    // while every gap stays at least the closest one (or what it was).
+    void growingInPlaceKeepsTheClosestGap_data() {
+        QTest::addColumn<int>("shortBy");       // how much narrower (width) or lower the box is than its caption
+        QTest::addColumn<bool>("across");       // short in width, else in height
+        QTest::addColumn<QPoint>("neighbour");  // the other box's corner, from the caption box's far corner
+        QTest::addColumn<int>("frameRoom");     // room between the caption's full width and the frame
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("room beside, the closest gap left") << 4 << true << QPoint(11, -5) << 500 << true;
+        QTest::newRow("room beside, one pixel short") << 4 << true << QPoint(10, -5) << 500 << false;
+        QTest::newRow("nearer than the closest as designed, caption fits") << 0 << true << QPoint(3, -5) << 500 << true;
+        QTest::newRow("the neighbour in the next row") << 4 << true << QPoint(-30, 7) << 500 << true;
+        QTest::newRow("growing down onto the next row") << 2 << false << QPoint(-30, 8) << 500 << false;
+        QTest::newRow("growing down, the closest gap left") << 2 << false << QPoint(-30, 9) << 500 << true;
+        QTest::newRow("up to the frame") << 4 << true << QPoint(-30, 40) << 0 << true;
+        QTest::newRow("past the frame") << 4 << true << QPoint(-30, 40) << -1 << false;
+    }
+
+    void growingInPlaceKeepsTheClosestGap() {
+        QFETCH(int, shortBy);
+        QFETCH(bool, across);
+        QFETCH(QPoint, neighbour);
+        QFETCH(int, frameRoom);
+        QFETCH(bool, inPlace);
+        QLabel label(QStringLiteral("Difficulty"));
+        const QSize caption = label.sizeHint();
+        const QRect box(10, 10, caption.width() - (across ? shortBy : 0), caption.height() - (across ? 0 : shortBy));
+        const QRect other(box.topLeft() + QPoint(box.width(), box.height()) + neighbour, QSize(20, 20));
+        const QRect inside(0, 0, 10 + caption.width() + frameRoom, 300);
+        const auto grown = GrowInPlace({{&label, box}, {nullptr, other}}, 7, inside);
+        QCOMPARE(grown.has_value(), inPlace);
+        if (grown) QCOMPARE(*grown, (std::vector<QRect>{QRect(box.topLeft(), caption), other}));
+    }
+
     void everyCaptionIsWhole_data() {
         QTest::addColumn<double>("points");  // 0: the toolkit's default
         QTest::addColumn<int>("window");
@@ -217,6 +255,12 @@ private slots:
             main.window.resize(900, 600);
             main.window.mnuOption_Click();
             CheckCaptions(main.window, points);
+            // Each control as large as its caption needs.
+            const auto* panel = main.window.findChild<OptionsPanel*>();
+            QVERIFY(panel != nullptr && panel->isVisible());
+            for (const QWidget* w :
+                 panel->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(lbl|cmb|chk|cmd)"))))
+                QVERIFY2(w->size().expandedTo(CaptionNeeds(*w, w->size())) == w->size(), qPrintable(w->objectName()));
             break;
         }
         case Window::About: {

@@ -25,6 +25,12 @@ std::vector<int> Pushes(const std::vector<std::pair<int, int>>& spans, const std
     return push;
 }
 
+// The space between two boxes across and down; less than 0 where they share columns or rows.
+std::pair<int, int> Gaps(const QRect& a, const QRect& b) {
+    return {std::max(b.left() - a.left() - a.width(), a.left() - b.left() - b.width()),
+            std::max(b.top() - a.top() - a.height(), a.top() - b.top() - b.height())};
+}
+
 }  // namespace
 
 QSize CaptionNeeds(const QWidget& control, const QSize& box) {
@@ -93,6 +99,26 @@ FittedBoxes FitToCaptions(const std::vector<PlacedBox>& placed) {
     }
     fitted.growth.setHeight(grownBottom - bottom);
     return fitted;
+}
+
+std::optional<std::vector<QRect>> GrowInPlace(const std::vector<PlacedBox>& placed, int closest, const QRect& inside) {
+    std::vector<QRect> grown;
+    for (const auto& [control, box] : placed) {
+        const QSize need = control != nullptr ? CaptionNeeds(*control, box.size()) : QSize();
+        grown.emplace_back(box.topLeft(), box.size().expandedTo(need));
+        if (!inside.contains(grown.back())) return std::nullopt;
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            const auto [across, down] = Gaps(grown[i], grown[j]);
+            const auto [designedAcross, designedDown] = Gaps(placed[i].box, placed[j].box);
+            // Boxes that share columns are kept apart only by the gap down,
+            // and those that share rows only by the gap across.
+            if (across < std::min(closest, std::max(designedAcross, 0)) &&
+                down < std::min(closest, std::max(designedDown, 0)))
+                return std::nullopt;
+        }
+    return grown;
 }
 
 }  // namespace tessaro

@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -30,5 +31,11 @@ struct FittedBoxes {
 };
 
 FittedBoxes FitToCaptions(const std::vector<PlacedBox>& placed);
+
+// Each control grown where it stands, right and down, to its caption: when
+// none then leaves `inside` or comes nearer to another than `closest` pixels
+// (nearer than it stood as designed, where that was less), the grown boxes;
+// else none, and the layout has to make room.
+std::optional<std::vector<QRect>> GrowInPlace(const std::vector<PlacedBox>& placed, int closest, const QRect& inside);
 
 }  // namespace tessaro

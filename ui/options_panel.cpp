@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 #include <algorithm>
@@ -25,6 +27,10 @@ namespace {
 constexpr int kHomeLeft = 3240, kHomeTop = 2040;
 constexpr int kOpenLeft = 800, kOpenTop = 100;
 constexpr int kWidth = 3165, kHeight = 3255;
+// The closest that two of its controls stand side by side or one above the
+// other (the two buttons, the two check boxes): a caption that grows into
+// the room beside its control leaves at least this much.
+constexpr int kClosest = 105;
 
 const char16_t kTabCaption[] = u"Option";
 const char16_t kComboStartText[] = u"Combo1";
@@ -80,25 +86,12 @@ QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     for (const char* entry : entries) combo->addItem(QString::fromLatin1(entry));
+    // Measured by its entries from the start, not only once shown: the panel
+    // fits the box to its longest entry before it first shows.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ShowInBox(combo, Text(kComboStartText));
     combo->installEventFilter(new StepFromShown(combo));
     return combo;
-}
-
-// Narrows the panel's font (never its size) until every caption fits its
-// box, as far as a still readable width; what does not fit then grows.
-void CondenseToFit(QWidget* panel, const std::vector<std::pair<QWidget*, int>>& boxes) {
-    constexpr int kNarrowest = 80;  // percent of the normal width
-    auto allFit = [&] {
-        for (const auto& [widget, width] : boxes)
-            if (CaptionNeeds(*widget, {width, 0}).width() > width) return false;
-        return true;
-    };
-    QFont font = panel->font();
-    for (int stretch = 95; !allFit() && stretch >= kNarrowest; stretch -= 5) {
-        font.setStretch(stretch);
-        panel->setFont(font);
-    }
 }
 
 }  // namespace
@@ -162,18 +155,17 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
 
     setGeometry(scale_.ToPixels(kHomeLeft), scale_.ToPixels(kHomeTop), scale_.ToPixels(kWidth),
                 scale_.ToPixels(kHeight));
-    std::vector<std::pair<QWidget*, int>> boxes;
-    for (const Placement& p : placements_) boxes.emplace_back(p.widget, scale_.ToPixels(p.width));
-    CondenseToFit(this, boxes);
     FitControls();
     PlaceControls();
     hide();
 }
 
 void OptionsPanel::FitControls() {
-    // The sizes are fixed in twips, while the player's font can be larger
-    // than the one they were made for; the controls grow to their captions,
-    // and the panel with them.
+    // The sizes are fixed in twips, while the player's font can be wider or
+    // larger than the one they were made for. A caption a little wider than
+    // its box takes some of the room beside it, and nothing moves; when that
+    // room is not enough, the controls grow to their captions, pushing the
+    // rest on with every space kept, and the panel grows with them.
     std::vector<PlacedBox> placed;
     int top = scale_.ToPixels(kHeight);
     for (const Placement& p : placements_) {
@@ -181,11 +173,22 @@ void OptionsPanel::FitControls() {
                                           scale_.ToPixels(p.height))});
         top = std::min(top, placed.back().box.top());
     }
-    const FittedBoxes fitted = FitToCaptions(placed);
+    QStyleOptionTabWidgetFrame frame;
+    initStyleOption(&frame);
+    const QRect inside = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, this);
+    std::vector<QRect> boxes;
+    QSize growth(0, 0);
+    if (auto grown = GrowInPlace(placed, scale_.ToPixels(kClosest), inside)) {
+        boxes = std::move(*grown);
+    } else {
+        FittedBoxes fitted = FitToCaptions(placed);
+        boxes = std::move(fitted.boxes);
+        growth = fitted.growth;
+    }
     // A taller tab strip moves everything down below it.
     const int strip = std::max(0, tabBar()->sizeHint().height() + 2 - top);
-    for (std::size_t i = 0; i < placements_.size(); ++i) fitted_[i] = fitted.boxes[i].translated(0, strip);
-    resize(width() + fitted.growth.width(), height() + fitted.growth.height() + strip);
+    for (std::size_t i = 0; i < placements_.size(); ++i) fitted_[i] = boxes[i].translated(0, strip);
+    resize(width() + growth.width(), height() + growth.height() + strip);
 }
 
 void OptionsPanel::PlaceControls() {
