@@ -81,9 +81,7 @@ play() {
 }
 
 quit() {
-  menu alt+g
-  sleep 0.3
-  xdotool key q
+  choose alt+g q
   wait_for 10 bash -c "! kill -0 $game_pid" || fail "Quit did not end the program"
   local status=0
   wait "$game_pid" || status=$?
@@ -104,8 +102,8 @@ save_options() {
   [ "$exe" = /usr/games/tessaro ] || fail "$command is $exe, not /usr/games/tessaro"
   step "$user: window up; $command is $exe, running as $owner in $cwd"
 
+  # The keys keep their order: they reach the panel once it is open.
   menu alt+o
-  sleep 0.3
   xdotool type "$blocks"
   xdotool key Return
   saved() { [ "$(options_bytes "$home")" = "$(expected "$blocks")" ]; }
@@ -122,9 +120,7 @@ save_options "$player" "$player_home" 5
 
 trace=$xs_work/open.trace
 play "$player" "$player_home" strace -f -qq -e trace=openat -o "$trace"
-menu alt+g
-sleep 0.3
-xdotool key s
+choose alt+g s
 find_client
 net_n=5
 checked() { shot "$xs_work/net.png" && "$probe" check "$xs_work/net.png" "$client_x" "$client_y" "$client_w" "$client_h" 5; }

@@ -10,6 +10,9 @@
 //       those moves; prints the mismatches and fails if there are any
 //   net_probe blocks <shot.png> <client x> <client y> <client width> <client height> <N>
 //       prints "face row col #rrggbb" for every block: the colour drawn at its middle
+//   net_probe one_move <shot.png> <client x> <client y> <client width> <client height> <N>
+//       prints "kind line": the single move from the solved cube that the
+//       screenshot's blocks show; fails when they show none
 //   net_probe congratulations <client width px> <client height px> <N>
 //       prints "x y": where the congratulations window stands, pixels from
 //       the corner of the screen (of the maximised main window's frame)
@@ -18,6 +21,12 @@
 //   net_probe compare <shot.png> <client x> <client y> <client width> <client height> <ratio> <N> [kind:line ...]
 //       compares every device pixel of the client area with the net drawn
 //       by the game's own surface at that ratio (sizes in device pixels)
+//   net_probe lines <shot.png> <client x> <client y> <client width> <client height> <ratio> <N>
+//       measures, from the middle of every block up and to the left, how
+//       many device pixels thick its silver inner bevel lines are; prints
+//       each thickness found, once, in increasing order
+//   net_probe demonstrating <shot.png> <client x> <client y> <client width> <client height> <N>
+//       succeeds when the demonstration's red notice shows beside the net
 
 #include <QColor>
 #include <QImage>
@@ -25,6 +34,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include "board/board.h"
@@ -99,12 +109,49 @@ long Differences(const QImage& shot, QPoint origin, QSize size, const QImage& ex
 
 int Middle(TwipsScale scale, std::int32_t at, std::int32_t side) { return scale.ToPixels(at + side / 2.0); }
 
+// From `from`, a step at a time in (dx, dy): past the pixels of the colour
+// there, then the number of pixels of `line` that follow.
+int RunAfterFill(const QImage& shot, QPoint from, int dx, int dy, QRgb line) {
+    if (!shot.valid(from)) return 0;
+    const QRgb fill = shot.pixel(from) & 0xFFFFFF;
+    QPoint p = from;
+    while (shot.valid(p) && (shot.pixel(p) & 0xFFFFFF) == fill) p += QPoint(dx, dy);
+    int run = 0;
+    for (; shot.valid(p) && (shot.pixel(p) & 0xFFFFFF) == (line & 0xFFFFFF); p += QPoint(dx, dy)) ++run;
+    return run;
+}
+
+// Blocks of the screenshot, client area at `origin`, whose middle is not
+// the colour of the cube's cell; with `print`, each is told.
+int WrongBlocks(const QImage& shot, QPoint origin, const Board& board, const Cube& cube, TwipsScale scale, bool print) {
+    const int n = cube.BlockN();
+    int wrong = 0;
+    for (int f = 1; f <= 6; ++f)
+        for (int r = 1; r <= n; ++r)
+            for (int c = 1; c <= n; ++c) {
+                const clsBlockMake& b = board.Block(f, r, c, n);
+                const int x = origin.x() + Middle(scale, b.BlockLeft, board.BlockSize);
+                const int y = origin.y() + Middle(scale, b.BlockTop, board.BlockSize);
+                const std::int32_t bgr = cube.CubeCells(f, r, c);
+                const QColor want(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+                const QColor got = shot.pixelColor(x, y);
+                if (got == want) continue;
+                ++wrong;
+                if (print)
+                    std::printf("block %d,%d,%d at %d,%d: %s, expected %s\n", f, r, c, x, y, qPrintable(got.name()),
+                                qPrintable(want.name()));
+            }
+    return wrong;
+}
+
 int Usage() {
     std::fprintf(
         stderr,
         "usage: net_probe buttons W H N [ratio] | net_probe check shot.png X Y W H N [kind:line ...]\n"
-        "       net_probe blocks shot.png X Y W H N | net_probe congratulations W H N\n"
-        "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n");
+        "       net_probe blocks shot.png X Y W H N | net_probe one_move shot.png X Y W H N\n"
+        "       net_probe congratulations W H N\n"
+        "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n"
+        "       net_probe lines shot.png X Y W H ratio N | net_probe demonstrating shot.png X Y W H N\n");
     return 2;
 }
 
@@ -212,32 +259,79 @@ int main(int argc, char** argv) {
                 }
         return 0;
     }
-    if (argc >= 8 && std::string(argv[1]) == "check") {
+    if (argc == 9 && std::string(argv[1]) == "lines") {
         const QImage shot(QString::fromLocal8Bit(argv[2]));
-        if (shot.isNull()) return Usage();
-        const int x0 = std::atoi(argv[3]), y0 = std::atoi(argv[4]);
-        Cube cube(std::atoi(argv[7]));
-        if (!ApplyMoves(cube, 8, argc, argv)) return Usage();
-        const Board board = LayOut(cube, std::atoi(argv[5]), std::atoi(argv[6]), scale);
+        const double ratio = std::atof(argv[7]);
+        const Cube cube(std::atoi(argv[8]));
+        if (shot.isNull() || ratio <= 0) return Usage();
+        const QPoint origin(std::atoi(argv[3]), std::atoi(argv[4]));
+        // Where the blocks' middles are; a pixel more or less of the layout
+        // does not move them off their blocks.
+        const Board board = LayOut(cube, static_cast<int>(std::lround(std::atoi(argv[5]) / ratio)),
+                                   static_cast<int>(std::lround(std::atoi(argv[6]) / ratio)), scale);
+        const TwipsScale device{scale.twipsPerPixel / ratio};
+        // The lines of a block's bottom and right edges may lie under the
+        // next block's; its top and left inner lines are its own.
+        const QRgb silver = qRgb(0xC0, 0xC0, 0xC0);
+        std::set<int> found;
         const int n = cube.BlockN();
-        int wrong = 0;
         for (int f = 1; f <= 6; ++f)
             for (int r = 1; r <= n; ++r)
                 for (int c = 1; c <= n; ++c) {
                     const clsBlockMake& b = board.Block(f, r, c, n);
-                    const int x = x0 + Middle(scale, b.BlockLeft, board.BlockSize);
-                    const int y = y0 + Middle(scale, b.BlockTop, board.BlockSize);
-                    const std::int32_t bgr = cube.CubeCells(f, r, c);
-                    const QColor want(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-                    const QColor got = shot.pixelColor(x, y);
-                    if (got != want) {
-                        ++wrong;
-                        std::printf("block %d,%d,%d at %d,%d: %s, expected %s\n", f, r, c, x, y, qPrintable(got.name()),
-                                    qPrintable(want.name()));
-                    }
+                    const QPoint middle = origin + QPoint(Middle(device, b.BlockLeft, board.BlockSize),
+                                                          Middle(device, b.BlockTop, board.BlockSize));
+                    found.insert(RunAfterFill(shot, middle, 0, -1, silver));
+                    found.insert(RunAfterFill(shot, middle, -1, 0, silver));
                 }
+        for (int thickness : found) std::printf("%d ", thickness);
+        std::printf("\n");
+        return 0;
+    }
+    if (argc == 8 && std::string(argv[1]) == "demonstrating") {
+        const QImage shot(QString::fromLocal8Bit(argv[2]));
+        if (shot.isNull()) return Usage();
+        const int x0 = std::atoi(argv[3]), y0 = std::atoi(argv[4]);
+        const Cube cube(std::atoi(argv[7]));
+        const Board board = LayOut(cube, std::atoi(argv[5]), std::atoi(argv[6]), scale);
+        const int n = cube.BlockN();
+        // The labels stand left of the top face and above the band; only
+        // the notice there is red.
+        const int right = scale.ToPixels(board.Block(6, 1, 1, n).BlockLeft);
+        const int bottom = scale.ToPixels(board.Block(3, 1, 1, n).BlockTop);
+        int red = 0;
+        for (int y = y0; y < y0 + bottom; ++y)
+            for (int x = x0; x < x0 + right; ++x) red += shot.valid(x, y) && (shot.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+        std::printf("%d red pixels beside the net\n", red);
+        return red > 0 ? 0 : 1;
+    }
+    if (argc >= 8 && std::string(argv[1]) == "check") {
+        const QImage shot(QString::fromLocal8Bit(argv[2]));
+        if (shot.isNull()) return Usage();
+        Cube cube(std::atoi(argv[7]));
+        if (!ApplyMoves(cube, 8, argc, argv)) return Usage();
+        const Board board = LayOut(cube, std::atoi(argv[5]), std::atoi(argv[6]), scale);
+        const int n = cube.BlockN();
+        const int wrong = WrongBlocks(shot, QPoint(std::atoi(argv[3]), std::atoi(argv[4])), board, cube, scale, true);
         std::printf("%d of %d blocks as predicted\n", 6 * n * n - wrong, 6 * n * n);
         return wrong == 0 ? 0 : 1;
+    }
+    if (argc == 8 && std::string(argv[1]) == "one_move") {
+        const QImage shot(QString::fromLocal8Bit(argv[2]));
+        const int n = std::atoi(argv[7]);
+        if (shot.isNull() || n < 2) return Usage();
+        const Board board = LayOut(Cube(n), std::atoi(argv[5]), std::atoi(argv[6]), scale);
+        for (int kind = 1; kind <= 6; ++kind)
+            for (int line = 1; line <= n; ++line) {
+                Cube cube(n);
+                cube.ApplyMove(kind, line);
+                if (WrongBlocks(shot, QPoint(std::atoi(argv[3]), std::atoi(argv[4])), board, cube, scale, false) == 0) {
+                    std::printf("%d %d\n", kind, line);
+                    return 0;
+                }
+            }
+        std::printf("the net shows no single move\n");
+        return 1;
     }
     return Usage();
 }

@@ -19,15 +19,55 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 seconds for a command to succeed, trying every 0.1 s.
+# Time from bash's own clock, without starting a process: microseconds
+# since the epoch (EPOCHREALTIME, whatever the locale's decimal sign).
+now_us() { now=${EPOCHREALTIME//[!0-9]/}; }
+
+# Seconds ("10", "0.5") as microseconds, in us.
+seconds_us() {
+  local whole=${1%%.*} frac=
+  [[ $1 != *.* ]] || frac=${1#*.}
+  frac="${frac}000000"
+  us=$((10#${whole:-0} * 1000000 + 10#${frac:0:6}))
+}
+
+# Every deadline of these scripts is stretched by TESSARO_TEST_SLOWDOWN
+# (default 1): the sanitizer build sets it, since there the game starts,
+# draws and ends several times slower, and more so on a loaded machine.
+seconds_us "${TESSARO_TEST_SLOWDOWN:-1}"
+xs_slowdown_us=$us
+unset us
+
+# wait_for <seconds> <command...>: waits until the command succeeds, for at
+# most that many seconds of real time however long each try takes, and
+# tries once more at the deadline. Between tries it pauses 0.1 s at first,
+# half as long again after each try up to 1 s, and never less than twice
+# what the last try took: a cheap check (a window's name, a process) is
+# asked often, and an expensive one (a screenshot and its comparison, slow
+# under the sanitizers) leaves the machine to the game most of the time.
 wait_for() {
-  local tries=$(($1 * 10)); shift
-  until "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.1
+  local us now deadline start pause=100000 rest
+  seconds_us "$1"
+  shift
+  now_us
+  deadline=$((now + us * xs_slowdown_us / 1000000))
+  while true; do
+    start=$now
+    "$@" >/dev/null 2>&1 && return 0
+    now_us
+    [ "$now" -lt "$deadline" ] || return 1
+    [ $((2 * (now - start))) -le "$pause" ] || pause=$((2 * (now - start)))
+    [ "$pause" -le 1000000 ] || pause=1000000
+    rest=$((deadline - now < pause ? deadline - now : pause))  # the last try comes at the deadline
+    printf -v rest '%d.%06d' $((rest / 1000000)) $((rest % 1000000))
+    sleep "$rest"
+    pause=$((pause * 3 / 2))
+    now_us
   done
 }
+
+# not <command...>: succeeds when the command fails (for wait_for).
+not() { ! "$@"; }
 
 # xsession_start <width>x<height>: an X server and openbox; sets DISPLAY.
 # The server keeps its resources (xrdb) when a client disconnects.
@@ -109,16 +149,7 @@ press() {
 # which single move the 2 x 2 net in the screenshot shows, written as
 # "kind line" to $xs_work/shuffle; fails when it shows none.
 one_move_shuffle() {
-  local kind line
-  for kind in 1 2 3 4 5 6; do
-    for line in 1 2; do
-      if "$probe" check "$@" 2 "$kind:$line"; then
-        echo "$kind $line" >"$xs_work/shuffle"
-        return 0
-      fi
-    done
-  done
-  return 1
+  "$probe" one_move "$@" 2 >"$xs_work/shuffle"
 }
 
 menu() { xdotool windowactivate --sync "$window" key --clearmodifiers "$@"; }

@@ -24,12 +24,12 @@
 #include "ui/dialogs.h"
 #include "ui/file_names.h"
 #include "ui/frm_cube.h"
-#include "ui/frm_splash.h"
 #include "ui/japanese_font.h"
 #include "ui/options_folder.h"
 #include "ui/pictures.h"
 #include "ui/quit_signals.h"
 #include "ui/registry.h"
+#include "ui/splash_then_window.h"
 #include "ui/version_text.h"
 
 namespace tessaro {
@@ -158,19 +158,13 @@ int Main(QApplication& app) {
     std::optional<RecordsStore> records;
     std::unique_ptr<frmCube> window;
 
-    // The splash is painted and stays up for a moment; then the main window
-    // opens and the splash is unloaded, its window and pictures freed.
-    // Closing the splash meanwhile ends the program at once.
-    auto splash = std::make_unique<frmSplash>(scale);
-    splash->show();
-    clock.StartWait(1500, [&] {
+    const SplashThenWindow startUp(clock, scale, [&] {
         options.emplace(OptionsFolder(programFolder, installed, RealOptionsFolderSystem()));
         // The best times go to the player's data folder (~/.local/share/Tessaro).
         records.emplace(RecordsFolder([](const char* name) { return std::getenv(name); }, app::kTitle));
         window = std::make_unique<frmCube>(
             frmCube::Services{*options, *records, random, dialogs, sound, registry, clock, scale});
         window->Form_Load();
-        splash.reset();
     });
     return app.exec();
 }
