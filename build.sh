@@ -28,6 +28,8 @@ packages=(
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
   packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
+  # The clipboard read from outside the game (the copied game number).
+  packages+=(xclip)
   # Scaling set as desktops set it (Xft.dpi through xrdb).
   packages+=(x11-xserver-utils)
   # Wayland: a compositor (nested in Xvfb) and Qt's Wayland platform.

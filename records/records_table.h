@@ -15,10 +15,15 @@ struct RecordKey {
     auto operator<=>(const RecordKey&) const = default;
 };
 
-// The two bests of one entry; they may come from different games.
+// The two bests of one entry; they may come from different games. Each
+// keeps the seed of the game that set it, which with the entry's block count
+// and shuffle moves is that game's number; none for a best set before the
+// game had numbers.
 struct RecordBest {
     std::int32_t seconds = 0;
     std::int32_t clicks = 0;
+    std::optional<std::int32_t> secondsSeed = std::nullopt;
+    std::optional<std::int32_t> clicksSeed = std::nullopt;
     bool operator==(const RecordBest&) const = default;
 };
 
@@ -33,11 +38,13 @@ struct WonGame {
     RecordKey key;
     std::int32_t seconds = 0;
     std::int32_t clicks = 0;
+    std::optional<std::int32_t> seed = std::nullopt;  // of the game's number
 };
 
 // Enters a won game: the lower time and the lower click count are kept each
-// on its own. Returns whether the table changed; the entry of a game that
-// changed it becomes `last`.
+// on its own, with the seed of the game that set it (a tie keeps the game
+// that set it first). Returns whether the table changed; the entry of a
+// game that changed it becomes `last`.
 bool MergeWin(RecordsTable& table, const WonGame& game);
 
 }  // namespace tessaro

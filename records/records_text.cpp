@@ -13,6 +13,7 @@ namespace tessaro {
 namespace {
 
 constexpr std::string_view kLastMark = "last";
+constexpr std::string_view kNoSeed = "-";
 
 // A whole number of 0 to INT32_MAX written as the writer writes it: digits
 // only, no leading zero.
@@ -45,21 +46,50 @@ struct Entry {
     bool last = false;
 };
 
-std::optional<Entry> ReadEntry(std::string_view line) {
-    const std::vector<std::string_view> fields = Split(line, ' ');
-    if (fields.size() != 4 && !(fields.size() == 5 && fields[4] == kLastMark)) return std::nullopt;
-    std::array<std::int32_t, 4> n{};
+// A best's seed: a whole number as ReadNumber reads it (0 to 2^31 - 1, the
+// range of the games' seeds), or "-" for none.
+// False when the field is neither.
+bool ReadSeed(std::string_view field, std::optional<std::int32_t>& seed) {
+    seed.reset();
+    if (field == kNoSeed) return true;
+    seed = ReadNumber(field);
+    return seed.has_value();
+}
+
+std::optional<Entry> ReadEntry(std::string_view line, std::int32_t version) {
+    std::vector<std::string_view> fields = Split(line, ' ');
+    const bool last = !fields.empty() && fields.back() == kLastMark;
+    if (last) fields.pop_back();
+    const std::size_t numbers = 4;
+    if (fields.size() != (version >= 2 ? numbers + 2 : numbers)) return std::nullopt;
+    std::array<std::int32_t, numbers> n{};
     for (std::size_t i = 0; i < n.size(); ++i) {
         const auto value = ReadNumber(fields[i]);
         if (!value) return std::nullopt;
         n[i] = *value;
     }
-    const Entry entry{{n[0], n[1]}, {n[2], n[3]}, fields.size() == 5};
+    Entry entry{{n[0], n[1]}, {n[2], n[3]}, last};
+    if (version >= 2) {
+        if (!ReadSeed(fields[numbers], entry.best.secondsSeed) || !ReadSeed(fields[numbers + 1], entry.best.clicksSeed))
+            return std::nullopt;
+    }
     // A won game needs a shuffle and at least the one click that won it.
     if (entry.key.blockN < kMinBlockN || entry.key.blockN > kMaxBlockN || entry.key.difficulty < 1 ||
         entry.key.difficulty > kMaxDifficulty || entry.best.clicks < 1)
         return std::nullopt;
     return entry;
+}
+
+bool HasSeeds(const RecordsTable& table) {
+    for (const auto& [key, best] : table.entries)
+        if (best.secondsSeed || best.clicksSeed) return true;
+    return false;
+}
+
+void AppendSeed(std::string& text, const std::optional<std::int32_t>& seed) {
+    text += ' ';
+    if (seed) text += std::to_string(*seed);
+    else text += kNoSeed;
 }
 
 }  // namespace
@@ -72,7 +102,7 @@ ParsedRecords ParseRecords(std::string_view text) {
     const std::string prefix = std::string(kRecordsFormatName) + " ";
     if (!header.starts_with(prefix)) return Failed(RecordsTextError::NotRecords);
     const auto version = ReadNumber(header.substr(prefix.size()));
-    if (!version || *version < 1) return Failed(RecordsTextError::NotRecords);
+    if (!version || *version < kRecordsFirstVersion) return Failed(RecordsTextError::NotRecords);
     if (*version > kRecordsFormatVersion) return Failed(RecordsTextError::NewerVersion);
 
     // After the last newline Split leaves one empty part; anything else there
@@ -83,7 +113,7 @@ ParsedRecords ParseRecords(std::string_view text) {
     ParsedRecords parsed;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const int lineNumber = static_cast<int>(i) + 1;
-        const auto entry = ReadEntry(lines[i]);
+        const auto entry = ReadEntry(lines[i], *version);
         if (!entry || (entry->last && parsed.table.last)) return Failed(RecordsTextError::BadLine, lineNumber);
         if (!parsed.table.entries.emplace(entry->key, entry->best).second)
             return Failed(RecordsTextError::DuplicateEntry, lineNumber);
@@ -93,10 +123,16 @@ ParsedRecords ParseRecords(std::string_view text) {
 }
 
 std::string FormatRecords(const RecordsTable& table) {
-    std::string text = std::string(kRecordsFormatName) + " " + std::to_string(kRecordsFormatVersion) + "\n";
+    const bool seeds = HasSeeds(table);
+    std::string text = std::string(kRecordsFormatName) + " " +
+                       std::to_string(seeds ? kRecordsFormatVersion : kRecordsFirstVersion) + "\n";
     for (const auto& [key, best] : table.entries) {
         text += std::to_string(key.blockN) + " " + std::to_string(key.difficulty) + " " + std::to_string(best.seconds) +
                 " " + std::to_string(best.clicks);
+        if (seeds) {
+            AppendSeed(text, best.secondsSeed);
+            AppendSeed(text, best.clicksSeed);
+        }
         if (table.last == key) {
             // Appended piece by piece: GCC 12 at -O3 misreads " " +
             // std::string as an overlapping copy (-Wrestrict).

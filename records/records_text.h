@@ -1,13 +1,21 @@
 #pragma once
 // The records file's text. A header line names the format and its version;
-// then one line per entry, four whole numbers in decimal separated by single
-// spaces: block count, shuffle moves, best seconds, fewest clicks. The entry
-// the list marks carries the word "last" as a fifth field. Every line ends
-// in a newline, so a file cut short is told apart from a whole one:
+// then one line per entry, fields separated by single spaces: block count,
+// shuffle moves, best seconds and fewest clicks as whole numbers in decimal,
+// and from version 2 on the seeds of the games that set the best time and
+// the fewest clicks, each a whole number or "-" for a best set before games
+// had numbers (with the entry's block count and moves, a seed is the game's
+// number). The entry the list marks carries the word "last" as its last
+// field. Every line ends in a newline, so a file cut short is told apart
+// from a whole one:
 //
-//     Tessaro records 1
-//     3 10 83 41
-//     3 40 620 215 last
+//     Tessaro records 2
+//     3 10 83 41 4093127 4093127
+//     3 40 620 215 - 1800266 last
+//
+// A table whose entries carry no seed at all is written as version 1,
+// without the seed fields, which every earlier copy of the game reads; a
+// version 1 file reads as it always did.
 //
 // The reading is strict (no signs, leading zeros, extra blanks, comments or
 // empty lines; every number in its range; no entry twice), so that anything
@@ -23,7 +31,9 @@
 namespace tessaro {
 
 inline constexpr std::string_view kRecordsFormatName = "Tessaro records";
-inline constexpr std::int32_t kRecordsFormatVersion = 1;
+// The newest version this game reads and writes; the first one had no seeds.
+inline constexpr std::int32_t kRecordsFormatVersion = 2;
+inline constexpr std::int32_t kRecordsFirstVersion = 1;
 // Far more than every block count times every number of shuffle moves; a
 // larger file is not one the game wrote, and is not read into memory.
 inline constexpr std::size_t kMaxRecordsTextSize = std::size_t{8} << 20;

@@ -13,6 +13,29 @@ Game::Game(GameView& view, RandomSource& random, SeedClock seedClock)
 // ---------------------------------------------------------------- new game
 
 void Game::NewGame() {
+    ClearGame();
+
+    const GameSettings settings = view_.LoadSettings();
+    // A block count outside 2..10 (the 0 of a fresh folder among them) is
+    // brought to the nearest end, and the number of moves to 0..kMaxDifficulty,
+    // so that every Start shows a playable net.
+    const int n = std::clamp(settings.blockN, kMinBlockN, kMaxBlockN);
+    const std::int32_t moves = std::clamp(settings.difficulty, 0, kMaxDifficulty);
+    typedNumber_ = false;
+    Begin(n, moves, moves > 0 ? GameSeed(seedClock_()) : 0);
+}
+
+void Game::NewGame(const GameNumber& number) {
+    ClearGame();
+
+    // The reader lets only playable numbers through; brought into range all
+    // the same, as the options are.
+    typedNumber_ = true;
+    Begin(std::clamp<int>(number.blockN, kMinBlockN, kMaxBlockN), std::clamp(number.moves, 0, kMaxDifficulty),
+          std::clamp(number.seed, 0, kMaxGameSeed));
+}
+
+void Game::ClearGame() {
     // A shuffle still running belongs to the game this one replaces.
     view_.StopWait();
     if (phase_ == Phase::Demonstrating) RestoreAfterDemo();
@@ -22,14 +45,9 @@ void Game::NewGame() {
     history_.HistCount = 0;
     view_.DrawingSurface().Cls();
     BobjClear();
+}
 
-    const GameSettings settings = view_.LoadSettings();
-    // A block count outside 2..10 (the 0 of a fresh folder among them) is
-    // brought to the nearest end, and the number of moves to 0..kMaxDifficulty,
-    // so that every Start shows a playable net.
-    const int n = std::clamp(settings.blockN, kMinBlockN, kMaxBlockN);
-    const std::int32_t moves = std::clamp(settings.difficulty, 0, kMaxDifficulty);
-
+void Game::Begin(int n, std::int32_t moves, std::int32_t seed) {
     cube_.emplace(n);  // new cells, painted solved
     mark_.line = std::min<std::int32_t>(mark_.line, n);
     history_.Reset(moves);
@@ -41,10 +59,16 @@ void Game::NewGame() {
 
     shuffleMoves_ = moves;
     shuffleDone_ = 0;
-    if (moves > 0) random_.Seed(seedClock_());
+    number_.reset();
+    if (moves > 0) {
+        number_ = GameNumber{n, moves, seed};
+        random_.Seed(static_cast<std::uint64_t>(seed));
+    }
     phase_ = Phase::Shuffling;
     ShuffleOn();
 }
+
+std::int32_t Game::Difficulty() const { return typedNumber_ ? shuffleMoves_ : view_.Difficulty(); }
 
 void Game::Step() {
     switch (phase_) {
@@ -66,8 +90,7 @@ void Game::ShuffleOn() {
     bool undrawn = false;
     while (shuffleDone_ < shuffleMoves_) {
         const std::int32_t i = ++shuffleDone_;
-        const int kind = DrawWhole(random_.Next(), 6);
-        const Move move{kind, DrawWhole(random_.Next(), n)};
+        const Move move = DrawMove(random_, n);
         if (view_.IsOptionChecked(1)) history_.RecordShuffle(i, move);
         RunMove(move);
         if (view_.IsOptionChecked(0)) {
@@ -113,7 +136,7 @@ void Game::DemoPlay() {
 
     // The practice command may have changed the number of moves since the
     // shuffle; only what the history holds can be taken back.
-    demoLeft_ = std::clamp(view_.Difficulty(), 0, history_.Capacity());
+    demoLeft_ = std::clamp(Difficulty(), 0, history_.Capacity());
     DemoOn();
 }
 
@@ -180,26 +203,36 @@ void Game::PressMarked() {
     if (const Ishape* button = MarkedButton()) ButtonPressed(*button);
 }
 
-void Game::ButtonPressed(const Ishape& button) {
+void Game::ButtonPressed(const Ishape& button, bool redo) {
     if (!cube_) return;
     const Move move{button.BuFaceN(), button.BuLineN()};
     view_.PlayClick();
-    Back(move);
+    if (redo) history_.Redo(Difficulty());
+    else Back(move);
     RunMove(move);
     BlockDrawAll();
-    const bool counted = view_.Difficulty() > 0;
+    const bool counted = Difficulty() > 0;
     if (counted) ShowClicks();
     // A press that wins is told by the win (FaceCheck), once.
     const int solved = SolvedFaces(*cube_);
-    if (!counted || solved < 6) view_.Announce(MoveAnnouncement(move, solved));
+    if (!counted || solved < 6) view_.Announce(redo ? RedoAnnouncement(move, solved) : MoveAnnouncement(move, solved));
     if (counted) FaceCheck();
 }
 
-void Game::Back(Move move) { history_.Back(move, view_.Difficulty()); }
+void Game::Back(Move move) { history_.Back(move, Difficulty()); }
+
+void Game::Redo() {
+    if (!cube_) return;
+    const auto move = history_.Redoable(Difficulty());
+    if (!move) return;
+    // Made by its button, as the player made it first; after a win the
+    // buttons are gone, and so is what could be redone.
+    if (const auto i = FindButton(board_, *move)) ButtonPressed(*board_.ButtonObjs[*i], true);
+}
 
 void Game::Undo() {
     if (!cube_) return;
-    const auto taken = history_.TakeBack(view_.Difficulty());
+    const auto taken = history_.TakeBack(Difficulty());
     if (!taken) return;
     const Move made = Reverse(*taken);
     RunMove(made);
@@ -270,8 +303,10 @@ void Game::FaceCheck() {
     if (count == 6) {
         view_.SetClockEnabled(false);
         history_.HistPos = 0;
+        history_.HistRedo = 0;
         view_.Announce(WinAnnouncement(ClickCount, ElapsedSec));
-        if (recordMoves_ > 0) view_.RecordWin({BlockN(), std::exchange(recordMoves_, 0), ElapsedSec, ClickCount});
+        if (recordMoves_ > 0 && number_)
+            view_.RecordWin({BlockN(), std::exchange(recordMoves_, 0), ElapsedSec, ClickCount, number_->seed});
         view_.ShowCongratulations(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kBottom).BlockTop);
     }
 }

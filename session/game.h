@@ -17,6 +17,7 @@
 #include "board/button_focus.h"
 #include "model/cube.h"
 #include "options/difficulty_limit.h"
+#include "session/game_number.h"
 #include "session/game_view.h"
 #include "session/move_history.h"
 #include "session/random_source.h"
@@ -30,13 +31,25 @@ public:
     Game(GameView& view, RandomSource& random, SeedClock seedClock);
 
     // ---- what the main window's handlers call ----
-    void NewGame();                // Game > Start
+    void NewGame();                // Game > Start, with the options file's block count and moves
     void Step();                   // the wait the game asked for is over
     void Press(float x, float y);  // a mouse press on the client area, in twips
     void Resize();                 // the client area changed size
     void Tick();                   // one second of the game clock
     void Undo();                   // the Z key
+    void Redo();                   // the Y key
     void BobjClear();              // the congratulations window's OK
+
+    // Game > Start from number: exactly that game, whatever the options file
+    // holds, which is neither read nor written. Its moves are this game's
+    // number of shuffle moves to the end, as if the options said so: they
+    // bound the history and make the clicks count (the practice command
+    // sets the following games' moves only).
+    void NewGame(const GameNumber& number);
+    // Redo makes again the moves the undo key took back, one per call, in
+    // order, each exactly as a press of its button (click, sound, the
+    // solved-face check, the win), until the player makes a move of their
+    // own.
 
     // ---- keyboard play ----
     // An arrow key. The first one shows the focus mark (on the button last
@@ -63,6 +76,9 @@ public:
     std::int32_t ClickCount = 0;
     std::int32_t ElapsedSec = 0;
     const std::array<bool, 7>& FaceDone() const { return faceDone_; }
+    // The running game's number, from its Start on; none before the first
+    // Start and for a game without shuffle moves.
+    const std::optional<GameNumber>& Number() const { return number_; }
 
     // ---- the named procedures, public so the window and tests can reach them ----
     void MoveRowLeft(std::int32_t line);
@@ -93,8 +109,18 @@ public:
 
 private:
     // A hit on a move button: sound, history, move, redraw, and in a
-    // shuffled game the click count and the solved-face check.
-    void ButtonPressed(const Ishape& button);
+    // shuffled game the click count and the solved-face check. A redone
+    // move goes back on the history at its place, keeping what follows it.
+    void ButtonPressed(const Ishape& button, bool redo = false);
+    // What both Starts do first: the game this one replaces ends, and the
+    // window is cleared.
+    void ClearGame();
+    // What both Starts share: the new cube, net and history, then the
+    // shuffle from that seed.
+    void Begin(int n, std::int32_t moves, std::int32_t seed);
+    // The number of shuffle moves in force: a typed game's own, else the
+    // options' current value.
+    std::int32_t Difficulty() const;
     // Tells the window where the focus mark is, or that none is shown.
     void ShowMark();
     void PlaceLabels(const std::array<LabelPlace, 3>& places);
@@ -119,7 +145,9 @@ private:
     Phase phase_ = Phase::Idle;
     std::int32_t shuffleMoves_ = 0;  // this game's number of shuffle moves
     std::int32_t shuffleDone_ = 0;   // of them made so far
-    std::int32_t demoLeft_ = 0;      // history entries the demonstration has still to take back
+    std::optional<GameNumber> number_;
+    bool typedNumber_ = false;   // started from a number the player typed
+    std::int32_t demoLeft_ = 0;  // history entries the demonstration has still to take back
     // The shuffle moves of a game that can still enter the records: one the
     // player was handed shuffled with the clock running. 0 for a game
     // without shuffle, after a demonstration (its clock never ran), and once

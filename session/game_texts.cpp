@@ -34,6 +34,8 @@ std::string MoveAnnouncement(Move move, int solvedFaces) {
 
 std::string UndoAnnouncement(Move made, int solvedFaces) { return "取り消し、" + MoveAnnouncement(made, solvedFaces); }
 
+std::string RedoAnnouncement(Move move, int solvedFaces) { return "やり直し、" + MoveAnnouncement(move, solvedFaces); }
+
 std::string StartAnnouncement(int solvedFaces) { return "ゲーム開始。" + FacesText(solvedFaces); }
 
 std::string WinAnnouncement(std::int32_t clicks, std::int32_t elapsedSec) {

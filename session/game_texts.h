@@ -35,6 +35,8 @@ int SolvedFaces(const Cube& cube);
 // start of play, and the win with its clicks and time.
 std::string MoveAnnouncement(Move move, int solvedFaces);
 std::string UndoAnnouncement(Move made, int solvedFaces);
+// The same for a move the redo key made again: "やり直し、1行目を左へ。..."
+std::string RedoAnnouncement(Move move, int solvedFaces);
 std::string StartAnnouncement(int solvedFaces);
 std::string WinAnnouncement(std::int32_t clicks, std::int32_t elapsedSec);
 

@@ -33,6 +33,7 @@ struct GameResult {
     std::int32_t shuffleMoves = 0;  // what the game was shuffled with, whatever Difficulty says now
     std::int32_t seconds = 0;
     std::int32_t clicks = 0;
+    std::int32_t seed = 0;  // with the block count and shuffle moves, the game's number
     bool operator==(const GameResult&) const = default;
 };
 

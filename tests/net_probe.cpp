@@ -27,6 +27,9 @@
 //       each thickness found, once, in increasing order
 //   net_probe demonstrating <shot.png> <client x> <client y> <client width> <client height> <N>
 //       succeeds when the demonstration's red notice shows beside the net
+//   net_probe shuffle <game number>
+//       prints "N kind:line ...": the block count and the shuffle moves of
+//       that game; fails when the text is not a game number
 
 #include <QColor>
 #include <QImage>
@@ -40,6 +43,7 @@
 #include "board/board.h"
 #include "board/twips.h"
 #include "model/cube.h"
+#include "session/game_number.h"
 #include "ui/qt_surface.h"
 
 namespace {
@@ -151,7 +155,8 @@ int Usage() {
         "       net_probe blocks shot.png X Y W H N | net_probe one_move shot.png X Y W H N\n"
         "       net_probe congratulations W H N\n"
         "       net_probe ground shot.png X Y W H | net_probe compare shot.png X Y W H ratio N [kind:line ...]\n"
-        "       net_probe lines shot.png X Y W H ratio N | net_probe demonstrating shot.png X Y W H N\n");
+        "       net_probe lines shot.png X Y W H ratio N | net_probe demonstrating shot.png X Y W H N\n"
+        "       net_probe shuffle <game number>\n");
     return 2;
 }
 
@@ -172,6 +177,14 @@ int main(int argc, char** argv) {
             std::printf("%d %d %d %d %d\n", b->BuFaceN(), b->BuLineN(),
                         Middle(device, b->ButtonLeft(), board.HalfBlock),
                         Middle(device, b->ButtonTop(), board.HalfBlock), device.ToPixels(board.HalfBlock));
+        return 0;
+    }
+    if (argc == 3 && std::string(argv[1]) == "shuffle") {
+        const GameNumberReading reading = ReadGameNumber(argv[2]);
+        if (reading.status != GameNumberStatus::Ok) return Usage();
+        std::printf("%d", reading.number.blockN);
+        for (const Move& m : ShuffleMoves(reading.number)) std::printf(" %d:%d", NumberOf(m.kind), m.line);
+        std::printf("\n");
         return 0;
     }
     if (argc == 5 && std::string(argv[1]) == "congratulations") {

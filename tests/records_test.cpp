@@ -105,6 +105,32 @@ TEST(RecordsTable, KeepsTheLowerTimeAndTheLowerClicksEachOnItsOwn) {
     }
 }
 
+// Each best keeps the number of the game that set it: a record set from a
+// typed number is a win like any other.
+TEST(RecordsTable, EachBestKeepsTheSeedOfTheGameThatSetIt) {
+    const RecordKey key{3, 10};
+    struct Case {
+        const char* what;
+        WonGame game;
+        RecordBest best;
+    };
+    // The table holds 3 x 3 / 10 at 80 s by game 7 and 40 clicks by game 8.
+    const std::vector<Case> cases = {
+        {"new entry: both from the one game", {{3, 5}, 99, 99, 4}, {99, 99, 4, 4}},
+        {"faster only", {key, 70, 50, 9}, {70, 40, 9, 8}},
+        {"fewer clicks only", {key, 90, 30, 9}, {80, 30, 7, 9}},
+        {"both better", {key, 10, 10, 9}, {10, 10, 9, 9}},
+        {"a tie keeps the game that set it first", {key, 80, 40, 9}, {80, 40, 7, 8}},
+        {"a win without a number leaves the best without one", {key, 70, 30}, {70, 30, std::nullopt, std::nullopt}},
+    };
+    for (const auto& c : cases) {
+        RecordsTable table;
+        table.entries[key] = {80, 40, 7, 8};
+        MergeWin(table, c.game);
+        EXPECT_EQ(table.entries[c.game.key], c.best) << c.what;
+    }
+}
+
 // ---------------------------------------------------------------- text
 
 TEST(RecordsText, WritesTheHeaderThenOneSortedLinePerEntryAndReadsItBack) {
@@ -131,9 +157,40 @@ TEST(RecordsText, WritesTheHeaderThenOneSortedLinePerEntryAndReadsItBack) {
     EXPECT_EQ(FormatRecords(RecordsTable{}), "Tessaro records 1\n");
 }
 
+// With the games' seeds the file is version 2, each best followed by its
+// seed or "-"; a table without any seed stays version 1, which every copy
+// of the game reads, and version 1 files read as they always did.
+TEST(RecordsText, SeedsMakeVersionTwoAndVersionOneStillReads) {
+    RecordsTable table;
+    table.entries[{3, 10}] = {83, 41, 4093127, 4093127};
+    table.entries[{3, 40}] = {620, 215, std::nullopt, 1800266};
+    table.entries[{10, 9999}] = {INT32_MAX, INT32_MAX, 0, INT32_MAX};
+    table.entries[{10, 5}] = {0, 1};
+    table.last = RecordKey{3, 40};
+    const std::string text =
+        "Tessaro records 2\n3 10 83 41 4093127 4093127\n3 40 620 215 - 1800266 last\n10 5 0 1 - -\n"
+        "10 9999 2147483647 2147483647 0 2147483647\n";
+    EXPECT_EQ(FormatRecords(table), text);
+    EXPECT_EQ(ParseRecords(text).table, table);
+
+    // The sample of version 1 reads without seeds, and is written as it was.
+    const ParsedRecords old = ParseRecords(kSample);
+    ASSERT_TRUE(old.ok());
+    for (const auto& [key, best] : old.table.entries) EXPECT_FALSE(best.secondsSeed || best.clicksSeed);
+    EXPECT_EQ(FormatRecords(old.table), kSample);
+    // A version 2 file without any seed reads as the same table.
+    EXPECT_EQ(ParseRecords("Tessaro records 2\n3 10 83 41 - -\n3 40 620 215 - - last\n10 5 0 1 - -\n").table,
+              old.table);
+    // Once one game's number joins it, every entry gets its fields.
+    RecordsTable merged = old.table;
+    MergeWin(merged, {{3, 10}, 90, 30, 5});
+    EXPECT_EQ(FormatRecords(merged), "Tessaro records 2\n3 10 83 30 - 5 last\n3 40 620 215 - -\n10 5 0 1 - -\n");
+}
+
 TEST(RecordsText, RefusesAnythingButAWholeWellFormedFile) {
     using E = RecordsTextError;
     const std::string h = "Tessaro records 1\n";
+    const std::string h2 = "Tessaro records 2\n";
     struct Case {
         std::string text;
         RecordsTextError error;
@@ -148,7 +205,7 @@ TEST(RecordsText, RefusesAnythingButAWholeWellFormedFile) {
         {"Tessaro records 1\r\n3 10 83 41\r\n", E::NotRecords, 0},
         {"\xEF\xBB\xBFTessaro records 1\n", E::NotRecords, 0},
         {"\x89PNG\r\n\x1a\n", E::NotRecords, 0},
-        {"Tessaro records 2\n3 10 83 41 fastest\n", E::NewerVersion, 0},
+        {"Tessaro records 3\n3 10 83 41 fastest\n", E::NewerVersion, 0},
         {"Tessaro records 1", E::Unfinished, 0},
         {h + "3 10 83 41", E::Unfinished, 0},
         {h + "\n", E::BadLine, 2},
@@ -171,6 +228,22 @@ TEST(RecordsText, RefusesAnythingButAWholeWellFormedFile) {
         {h + "3 10 83 41 last\n4 10 83 41 last\n", E::BadLine, 3},
         {h + "3 10 83 41\n4 5 1 1\n3 10 90 30\n", E::DuplicateEntry, 4},
         {h + std::string(kMaxRecordsTextSize, '#'), E::TooLarge, 0},
+        // Seeds belong to version 2 only, and there in both fields.
+        {h + "3 10 83 41 5 5\n", E::BadLine, 2},
+        {h + "3 10 83 41 - -\n", E::BadLine, 2},
+        {h2 + "3 10 83 41\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 5 5 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 5 - 5 last\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 05 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 +5 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 -5 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 -- -\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 2147483648 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 5 5 Last\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 5  5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 last 5 5\n", E::BadLine, 2},
+        {h2 + "3 10 83 41 5 5\n3 10 83 41 - -\n", E::DuplicateEntry, 3},
     };
     for (const auto& c : cases) {
         const ParsedRecords parsed = ParseRecords(c.text);
@@ -657,6 +730,14 @@ TEST(RecordsStore, TwoCopiesOnOneFolderLoseNoWinInAnyOrder) {
          "",
          {{0, WinDiskFull, a}, {1, Win, {{2, 1}, 3, 3}}, {0, Win, b}},
          h + "2 1 3 1\n3 1 9 1 last\n"},
+        {"each copy's game numbers reach the file with its best",
+         "",
+         {{0, Look}, {1, Look}, {0, Win, {{3, 10}, 50, 60, 11}}, {1, Win, {{3, 10}, 70, 40, 22}}},
+         "Tessaro records 2\n3 10 50 40 11 22 last\n"},
+        {"an old file's bests keep no number until a numbered game beats them",
+         kSample,
+         {{0, Look}, {1, Win, {{3, 10}, 90, 30, 5}}, {0, Win, {{10, 5}, 0, 1, 6}}},
+         "Tessaro records 2\n3 10 83 30 - 5 last\n3 40 620 215 - -\n10 5 0 1 - -\n"},
         {"a bad file the other copy set aside is not set aside again",
          "not records\n",
          {{0, Look}, {1, Look}, {1, Win, a}, {0, Win, b}},

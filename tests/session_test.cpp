@@ -12,6 +12,7 @@
 #include "recording_surface.h"
 #include "scripted_random.h"
 #include "session/game.h"
+#include "session/game_number.h"
 #include "session/game_texts.h"
 #include "session/move_history.h"
 #include "session/random_source.h"
@@ -21,6 +22,7 @@ namespace {
 
 using testing::RecordingSurface;
 using testing::ScriptedRandom;
+using namespace std::string_literals;
 
 // ---------------------------------------------------------------- fakes
 
@@ -278,6 +280,71 @@ TEST(History, StaysInsideItsArraysWhenTheDifficultyChangesDuringAGame) {
     negative.Back({1, 1}, -4);
     negative.RecordShuffle(1, {1, 1});
     EXPECT_FALSE(negative.TakeBack(-4));
+}
+
+// Redo: the moves the undo key took back come again in order, each at its
+// own place, until a move of the player's own drops them; never past what
+// the history keeps, nor into a shuffle that overwrote them.
+TEST(History, RedoMakesAgainWhatUndoTookBackUntilANewMove) {
+    const Move a{1, 1}, b{3, 2}, c{5, 3}, d{2, 2};
+    MoveHistory h;
+    h.Reset(5);
+    for (Move m : {a, b, c}) h.Back(m, 5);
+    EXPECT_FALSE(h.Redoable(5)) << "nothing taken back yet";
+    h.TakeBack(5);
+    h.TakeBack(5);
+    EXPECT_EQ(h.Redoable(5), b);
+    h.Redo(5);
+    EXPECT_EQ(h.HistPos, 2);
+    EXPECT_EQ(h.HistCount, 2);
+    EXPECT_EQ(h.Entry(2), b) << "back at its own place";
+    EXPECT_EQ(h.Redoable(5), c);
+    h.Redo(5);
+    EXPECT_FALSE(h.Redoable(5)) << "all made again";
+    EXPECT_EQ(h.TakeBack(5), c) << "and undone again as before";
+    EXPECT_EQ(h.TakeBack(5), b);
+    h.Back(d, 5);
+    EXPECT_FALSE(h.Redoable(5)) << "a new move drops what could be redone";
+    EXPECT_EQ(h.Entry(2), d);
+
+    struct Case {
+        const char* what;
+        std::int32_t capacity;
+        int made;                        // moves made (lines 1, 2, ...) with the capacity as difficulty
+        int undone;                      // then taken back with it
+        std::int32_t redoDifficulty;     // the difficulty when redo is asked
+        std::optional<std::int32_t> at;  // the line of the move redo makes, if any
+    };
+    const std::vector<Case> cases = {
+        {"difficulty 0 keeps nothing", 0, 3, 3, 0, std::nullopt},
+        {"a full history slid, its last move comes back", 3, 5, 1, 3, 5},
+        {"lowered below the place: Back would slide instead", 5, 4, 2, 2, std::nullopt},
+        {"lowered to the place itself", 5, 4, 2, 3, 3},
+        {"raised past the capacity", 3, 3, 3, 40, 1},
+        {"negative", 3, 3, 3, -1, std::nullopt},
+    };
+    for (const auto& k : cases) {
+        MoveHistory m;
+        m.Reset(k.capacity);
+        for (int i = 1; i <= k.made; ++i) m.Back({1, i}, k.capacity);
+        for (int i = 0; i < k.undone; ++i) m.TakeBack(k.capacity);
+        const auto redo = m.Redoable(k.redoDifficulty);
+        EXPECT_EQ(redo.has_value(), k.at.has_value()) << k.what;
+        if (redo && k.at) {
+            EXPECT_EQ(redo->line, *k.at) << k.what;
+        }
+        m.Redo(k.redoDifficulty);
+        EXPECT_TRUE(m.HistPos >= 0 && m.HistPos <= m.Capacity() && m.HistCount <= m.Capacity()) << k.what;
+    }
+
+    // A press and an undo during a shown shuffle whose next move is recorded
+    // over it: that move is gone, not the shuffle's made in its place.
+    MoveHistory shuffled;
+    shuffled.Reset(5);
+    shuffled.Back(a, 5);
+    shuffled.TakeBack(5);
+    shuffled.RecordShuffle(1, b);
+    EXPECT_FALSE(shuffled.Redoable(5));
 }
 
 // ---------------------------------------------------------------- new game
@@ -559,8 +626,8 @@ TEST(Win, OnlyATimedShuffledGameEntersTheRecordsAndOnlyOnce) {
         std::vector<GameResult> wins;
     };
     const std::vector<Case> cases = {
-        {"a shuffled game", oneMove, false, -1, {{3, 1, 2, 3}}},
-        {"practice raised mid-game: keyed by the shuffle made", oneMove, false, 40, {{3, 1, 2, 3}}},
+        {"a shuffled game", oneMove, false, -1, {{3, 1, 2, 3, 1234}}},
+        {"practice raised mid-game: keyed by the shuffle made", oneMove, false, 40, {{3, 1, 2, 3, 1234}}},
         {"no shuffle, then practice raised", {}, false, 5, {}},
         {"after a demonstration the clock never ran", oneMove, true, -1, {}},
     };
@@ -624,6 +691,164 @@ TEST(Labels, ResizeHidesAndEmptiesTheThreeLabelsButKeepsTheGame) {
     EXPECT_EQ(s.game.BoardState().Block(1, 1, 1, 3).BlockLeft, 2 * 4 * 452 + 452 + 884);
 }
 
+// ---------------------------------------------------------------- game numbers
+
+TEST(GameNumber, ReadsOneSpellingOfEachGameAndNamesWhatIsOutOfRange) {
+    using S = GameNumberStatus;
+    struct Case {
+        std::string text;
+        GameNumberStatus status;
+        GameNumber number = {};
+    };
+    const std::vector<Case> cases = {
+        {"3-20-4093127", S::Ok, {3, 20, 4093127}},
+        {" \t3-20-4093127 \t", S::Ok, {3, 20, 4093127}},
+        {"2-1-0", S::Ok, {2, 1, 0}},
+        {"10-9999-2147483647", S::Ok, {10, 9999, 2147483647}},
+        {"1-20-5", S::BlockCountOutOfRange},
+        {"0-20-5", S::BlockCountOutOfRange},
+        {"11-20-5", S::BlockCountOutOfRange},
+        {"99999999999999999999-20-5", S::BlockCountOutOfRange},
+        {"1-0-2147483648", S::BlockCountOutOfRange},  // the first fault is told
+        {"3-0-5", S::MovesOutOfRange},
+        {"3-10000-5", S::MovesOutOfRange},
+        {"3-20-2147483648", S::SeedOutOfRange},
+        {"3-20-9999999999", S::SeedOutOfRange},
+        {"3-20-99999999999999999999999", S::SeedOutOfRange},
+        {"", S::NotAGameNumber},
+        {" \t ", S::NotAGameNumber},
+        {"3", S::NotAGameNumber},
+        {"3-20", S::NotAGameNumber},
+        {"3-20-", S::NotAGameNumber},
+        {"3-20-5-1", S::NotAGameNumber},
+        {"3--20-5", S::NotAGameNumber},
+        {"-3-20-5", S::NotAGameNumber},
+        {"+3-20-5", S::NotAGameNumber},
+        {"03-20-5", S::NotAGameNumber},
+        {"3-020-5", S::NotAGameNumber},
+        {"3-20-05", S::NotAGameNumber},
+        {"3-20-00", S::NotAGameNumber},
+        {"3 -20-5", S::NotAGameNumber},
+        {"3-20-5\n", S::NotAGameNumber},
+        {"3-20-5x", S::NotAGameNumber},
+        {"3.0-20-5", S::NotAGameNumber},
+        {"3-20-1e5", S::NotAGameNumber},
+        {"3_20_5", S::NotAGameNumber},
+        {"\xEF\xBC\x93-20-5", S::NotAGameNumber},  // a full-width 3
+        {"3\xEF\xBC\x8D"
+         "20\xEF\xBC\x8D"
+         "5",
+         S::NotAGameNumber},  // full-width hyphens
+        {"3-20-5\0"s, S::NotAGameNumber},
+    };
+    for (const auto& c : cases) {
+        const GameNumberReading got = ReadGameNumber(c.text);
+        EXPECT_EQ(got.status, c.status) << c.text;
+        if (c.status == S::Ok) {
+            EXPECT_EQ(got.number, c.number) << c.text;
+            EXPECT_EQ(ReadGameNumber(FormatGameNumber(got.number)).number, c.number) << c.text;
+        }
+    }
+    EXPECT_EQ(FormatGameNumber({3, 20, 4093127}), "3-20-4093127");
+}
+
+// The same number makes the same shuffle on every machine and with every
+// build: these moves are the generator's, pinned.
+TEST(GameNumber, TheSameNumberGivesTheSameShuffleEverywhere) {
+    const std::vector<std::pair<GameNumber, std::vector<Move>>> golden = {
+        {{3, 20, 4093127}, {{6, 3}, {2, 1}, {2, 1}, {5, 3}, {3, 1}, {5, 1}, {2, 2}, {5, 2}, {3, 3}, {2, 3},
+                            {6, 1}, {6, 3}, {6, 3}, {6, 3}, {2, 2}, {6, 3}, {3, 1}, {6, 1}, {6, 3}, {2, 3}}},
+        {{2, 5, 0}, {{6, 1}, {4, 2}, {5, 1}, {1, 1}, {5, 1}}},
+        {{10, 8, 2147483647}, {{3, 6}, {1, 6}, {3, 5}, {6, 10}, {4, 9}, {2, 5}, {1, 5}, {1, 9}}},
+    };
+    for (const auto& [number, moves] : golden) {
+        EXPECT_EQ(ShuffleMoves(number), moves) << FormatGameNumber(number);
+        // The game makes exactly them, drawn by the program's own generator.
+        FakeView view;
+        SeededRandom random(99);
+        Game game(view, random, [] { return 5u; });
+        game.NewGame(number);
+        EXPECT_TRUE(SameCells(*game.CubeState(), Replayed(number.blockN, moves))) << FormatGameNumber(number);
+    }
+    // A new game's seed out of the clock: 0 to 2^31 - 1.
+    EXPECT_EQ(GameSeed(0), 0);
+    EXPECT_EQ(GameSeed(1234), 1234);
+    EXPECT_EQ(GameSeed(2147483648ULL), 0);
+    EXPECT_EQ(GameSeed(2147483647ULL), 2147483647);
+    EXPECT_EQ(GameSeed(~0ULL), 2147483647);
+}
+
+TEST(GameNumber, EveryShuffledGameHasOneFromItsStart) {
+    Session s;
+    EXPECT_FALSE(s.game.Number()) << "before the first Start";
+    s.view.checked = {true, false};
+    s.view.file = {4, 5};
+    std::optional<GameNumber> duringShuffle;
+    s.view.onPause = [&](PauseKind) {
+        duringShuffle = s.game.Number();
+        return true;
+    };
+    s.NewGame();
+    EXPECT_EQ(duringShuffle, (GameNumber{4, 5, 1234})) << "known while the shuffle is shown";
+    EXPECT_EQ(s.random.seeds, (std::vector<std::uint64_t>{1234}));
+    EXPECT_EQ(s.game.Number(), (GameNumber{4, 5, 1234}));
+    // Out-of-range options give the number of the game actually made.
+    s.view.onPause = nullptr;
+    s.view.checked = {false, false};
+    s.view.file = {40, 20000};
+    s.NewGame();
+    EXPECT_EQ(s.game.Number(), (GameNumber{10, 9999, 1234}));
+    s.view.file = {3, 0};
+    s.NewGame();
+    EXPECT_FALSE(s.game.Number()) << "a game without shuffle has none";
+}
+
+// A typed number starts exactly that game: the options are not read, and
+// its moves are the game's own to the end, whatever the options say.
+TEST(GameNumber, ATypedNumberIsThatGameWhateverTheOptionsSay) {
+    Session s;
+    s.view.difficulty = 0;  // the options say Practice
+    s.view.file = {7, 40};
+    s.view.onCongratulations = [&] { s.game.BobjClear(); };
+    const GameNumber number{2, 2, 77};
+    s.random.Script({{1, 2}, {3, 1}}, 2);  // what the seed draws, here
+    s.game.NewGame(number);
+    s.PassWaits();
+    EXPECT_EQ(std::count(s.view.log.begin(), s.view.log.end(), "load"), 0) << "the options file is not read";
+    EXPECT_EQ(s.random.seeds, (std::vector<std::uint64_t>{77}));
+    EXPECT_EQ(s.game.BlockN(), 2);
+    EXPECT_EQ(s.game.History().Capacity(), 2);
+    EXPECT_EQ(s.game.Number(), number);
+    EXPECT_TRUE(s.view.clock);
+
+    // The practice command during the game sets the following games only.
+    s.view.difficulty = 0;
+    s.PressButton(3, 1);
+    s.PressButton(3, 2);
+    s.PressButton(3, 1);
+    EXPECT_EQ(s.game.ClickCount, 3) << "counted as a game of two moves";
+    int undone = 0;
+    for (int i = 0; i < 5; ++i) {
+        const Cube before = *s.game.CubeState();
+        s.game.Undo();
+        undone += SameCells(before, *s.game.CubeState()) ? 0 : 1;
+    }
+    EXPECT_EQ(undone, 2) << "the history keeps the game's two moves";
+
+    // Won like any game, and entered under the number's block count and moves.
+    s.game.Tick();
+    s.PressButton(4, 1);  // the first press taken back by hand
+    s.PressButton(4, 1);
+    s.PressButton(2, 2);
+    ASSERT_EQ(s.view.congratulations.size(), 1u);
+    EXPECT_EQ(s.view.wins, (std::vector<GameResult>{{2, 2, 1, 6, 77}}));
+
+    // The next Start reads the options again.
+    s.view.file = {3, 5};
+    s.NewGame();
+    EXPECT_EQ(s.game.Number(), (GameNumber{3, 5, 1234}));
+}
+
 // ---------------------------------------------------------------- undo
 
 TEST(Undo, TakesBackThePlayersRecentMovesOnly) {
@@ -674,6 +899,92 @@ TEST(Undo, CubeRestoredByUndoingIsNotWonButOneRestoredByAClickIs) {
     s.PressButton(3, 1);
     s.PressButton(4, 1);
     EXPECT_EQ(s.view.congratulations.size(), 1u);
+}
+
+// ---------------------------------------------------------------- redo
+
+TEST(Redo, MakesAgainWhatUndoTookBackExactlyAsPressesOfTheirButtons) {
+    Session s;
+    s.Start(3, kFiveMoves);
+    const std::vector<Move> made = {{1, 1}, {5, 2}, {4, 3}};
+    for (Move m : made) s.PressButton(NumberOf(m.kind), m.line);
+    const Cube afterPresses = *s.game.CubeState();
+    for (int i = 0; i < 3; ++i) s.game.Undo();
+    const int facesChecked = s.view.labels[Mes::Faces].textSets;
+    s.view.said.clear();
+
+    for (int i = 0; i < 4; ++i) s.game.Redo();  // a fourth has nothing to make
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), afterPresses));
+    EXPECT_EQ(s.game.ClickCount, 6) << "each redo is a click";
+    EXPECT_EQ(s.view.clicksPlayed, 6) << "and plays the sound";
+    EXPECT_EQ(s.view.labels[Mes::Clicks].text, ClicksText(6));
+    EXPECT_EQ(s.view.labels[Mes::Faces].textSets, facesChecked + 3) << "and counts the faces";
+    const MoveHistory& h = s.game.History();
+    EXPECT_EQ(h.HistPos, 3);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(h.Entry(i), made[static_cast<std::size_t>(i - 1)]);
+    ASSERT_EQ(s.view.said.size(), 3u);
+    EXPECT_EQ(s.view.said[0].rfind("やり直し、1行目を左へ。現在全色一致している面数は　", 0), 0u) << s.view.said[0];
+
+    // Undone once more, Z walks back as before; a move of the player's own
+    // then drops what could be redone.
+    s.game.Undo();
+    s.game.Undo();
+    s.PressButton(2, 3);
+    const Cube afterNewMove = *s.game.CubeState();
+    s.game.Redo();
+    EXPECT_TRUE(SameCells(*s.game.CubeState(), afterNewMove));
+    EXPECT_EQ(s.game.ClickCount, 7);
+}
+
+TEST(Redo, NothingToRedoBeforeAGameInAPracticeGameOrAfterAWin) {
+    Session none;
+    none.game.Redo();
+    EXPECT_FALSE(none.game.CubeState());
+
+    Session practice;
+    practice.Start(3, {});
+    practice.PressButton(1, 2);
+    practice.game.Undo();
+    practice.game.Redo();
+    EXPECT_EQ(practice.view.clicksPlayed, 1);
+
+    Session won;
+    won.view.onCongratulations = [&] { won.game.BobjClear(); };
+    won.Start(3, {{1, 1}});
+    won.PressButton(3, 2);
+    won.game.Undo();
+    won.game.Redo();  // the press again
+    won.PressButton(4, 2);
+    won.PressButton(2, 1);
+    ASSERT_EQ(won.view.congratulations.size(), 1u);
+    won.game.Undo();
+    won.game.Redo();
+    EXPECT_EQ(won.view.clicksPlayed, 4) << "a won game makes no more moves";
+    won.game.Resize();  // the buttons are back, but not what could be redone
+    won.game.Undo();
+    won.game.Redo();
+    EXPECT_EQ(won.view.clicksPlayed, 4);
+}
+
+// A move the player made while the practice command had set 0 moves was not
+// looked at; taken back and made again once moves count, it wins as its
+// press would.
+TEST(Redo, ARedoThatSolvesTheCubeWinsAsItsPressWould) {
+    Session s;
+    s.view.onCongratulations = [&] { s.game.BobjClear(); };
+    s.Start(3, {{1, 1}, {3, 2}});
+    s.game.Tick();
+    s.PressButton(4, 2);  // the cube one move from solved
+    s.view.difficulty = 0;
+    s.PressButton(2, 1);  // solved, but not looked at
+    EXPECT_TRUE(s.view.congratulations.empty());
+    s.view.difficulty = 2;
+    s.game.Undo();
+    s.game.Redo();
+    ASSERT_EQ(s.view.congratulations.size(), 1u);
+    EXPECT_FALSE(s.view.clock);
+    EXPECT_EQ(s.view.wins, (std::vector<GameResult>{{3, 2, 1, 2, 1234}}));
+    EXPECT_EQ(s.view.said.back().rfind("全ての面がそろいました。", 0), 0u) << "told once, as the win";
 }
 
 // ---------------------------------------------------------------- demonstration

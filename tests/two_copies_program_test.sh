@@ -116,11 +116,12 @@ wait_for 10 bash -c "! xdotool search --onlyvisible --name '^記録\$' | grep -q
 
 use a
 win 2
-wait_for 10 grep -Eqx '2 1 [0-9]+ 1 last' "$records" || fail "copy A's win is not in the records: $(cat "$records")"
+wait_for 10 grep -Eqx '2 1 [0-9]+ 1 ([0-9]+) \1 last' "$records" || fail "copy A's win is not in the records: $(cat "$records")"
 options 3 1 shown
 use b
 win 3
-two_wins() { grep -Eqx '2 1 [0-9]+ 1' "$records" && grep -Eqx '3 1 [0-9]+ 1 last' "$records"; }
+# Each with the seed of its game's number, carried through the other's save.
+two_wins() { grep -Eqx '2 1 [0-9]+ 1 ([0-9]+) \1' "$records" && grep -Eqx '3 1 [0-9]+ 1 ([0-9]+) \1 last' "$records"; }
 wait_for 10 two_wins || fail "the records do not hold both copies' wins: $(cat "$records")"
 
 # Copy A's panel: block count 4, "Can see the shuffle" cleared (the third

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <map>
 
@@ -25,6 +26,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_congratulations.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_help.h"
 #include "ui/frm_splash.h"
 #include "ui/options_panel.h"
 #include "ui/plain_message.h"
@@ -196,6 +198,15 @@ private slots:
         won.setObjectName(QStringLiteral("congratulations"));
         won.show();
         CheckTexts(won, {Own(won.Label1(), "Label1"), Own(won.cmdOK(), "cmdOK")});
+    }
+
+    void howToPlay() {
+        frmHelp help;
+        help.setObjectName(QStringLiteral("how to play"));
+        help.show();
+        QWidget* text = help.txtHelp->viewport();
+        text->setObjectName(QStringLiteral("txtHelp"));
+        CheckTexts(help, {{text, help.txtHelp->palette().color(QPalette::Text)}, Own(help.cmdOK, "cmdOK")});
     }
 
     void messageAndInputBoxes() {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -27,6 +28,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_congratulations.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_help.h"
 #include "ui/frm_records.h"
 #include "ui/frm_splash.h"
 #include "ui/japanese_font.h"
@@ -38,7 +40,17 @@ namespace tessaro {
 
 namespace {
 
-enum class Window { MainLabels, OptionsPanel, About, Splash, Congratulations, Records, InputAndMessageBox };
+enum class Window {
+    MainLabels,
+    OptionsPanel,
+    About,
+    Splash,
+    Congratulations,
+    Records,
+    InputAndMessageBox,
+    NumberInputAndMessageBox,
+    Help
+};
 
 // A main window with everything it needs from outside, in a folder of its own.
 struct MainWindow {
@@ -210,7 +222,9 @@ private slots:
             {"splash", Window::Splash},
             {"congratulations", Window::Congratulations},
             {"records", Window::Records},
-            {"practice input and its message", Window::InputAndMessageBox}};
+            {"practice input and its message", Window::InputAndMessageBox},
+            {"game number input and its message", Window::NumberInputAndMessageBox},
+            {"how to play", Window::Help}};
         for (double points : {0.0, 16.0, 20.0})
             for (const auto& [name, window] : windows)
                 QTest::newRow(
@@ -284,7 +298,7 @@ private slots:
         }
         case Window::Records: {
             RecordsTable table;
-            table.entries[{10, 40}] = {90061, 1234};
+            table.entries[{10, 40}] = {90061, 1234, 2147483647, 2147483647};
             table.entries[{3, 7}] = {5, 2};
             table.last = RecordKey{10, 40};
             frmRecords records(table, QStringLiteral("記録ファイル: /home/player/.local/share/Tessaro/records.txt"));
@@ -293,10 +307,11 @@ private slots:
             CheckCells(*records.grdRecords, points);
             break;
         }
-        case Window::InputAndMessageBox: {
-            // The practice command's box, answered with text that is not a
-            // number, and the message that says so: each is checked while
-            // it is open, then closed.
+        case Window::InputAndMessageBox:
+        case Window::NumberInputAndMessageBox: {
+            // The practice command's box (or Start from number's), answered
+            // with text that is not a number, and the message that says so:
+            // each is checked while it is open, then closed.
             MainWindow main;
             QStringList seen;
             QTimer answer;
@@ -315,9 +330,25 @@ private slots:
                 }
             });
             answer.start();
-            main.window.Form_KeyDown(Qt::Key_S, 1);
+            if (static_cast<Window>(window) == Window::InputAndMessageBox) main.window.Form_KeyDown(Qt::Key_S, 1);
+            else main.window.mnuStartFromNumber_Click();
             answer.stop();
             QCOMPARE(seen, QStringList({QStringLiteral("input"), QStringLiteral("message")}));
+            break;
+        }
+        case Window::Help: {
+            frmHelp help;
+            help.show();
+            CheckCaptions(help, points);
+            // The text in the player's size, wrapped within its box: it
+            // scrolls down, never across.
+            QTextBrowser& text = *help.txtHelp;
+            QVERIFY(text.document()->defaultFont().pointSizeF() >= points - 0.01);
+            QVERIFY2(text.document()->idealWidth() <= text.viewport()->width(), "the text runs past its box");
+            QVERIFY(text.geometry().bottom() < help.cmdOK->geometry().top());
+            const QRect screen = help.screen()->availableGeometry();
+            QVERIFY2(help.frameGeometry().width() <= screen.width() && help.frameGeometry().height() <= screen.height(),
+                     "larger than the screen");
             break;
         }
         }

@@ -30,7 +30,7 @@ private slots:
     void listsEveryEntryInOrderAndMarksTheLastOne() {
         RecordsTable table;
         table.entries[{10, 40}] = {90061, 1234};
-        table.entries[{3, 10}] = {83, 41};
+        table.entries[{3, 10}] = {83, 41, 4093127, 77};
         table.entries[{3, 7}] = {5, 2};
         table.last = RecordKey{3, 10};
         frmRecords window(table, QStringLiteral("記録ファイル: /somewhere/records.txt"));
@@ -40,10 +40,15 @@ private slots:
         QStringList headers;
         for (int column = 0; column < window.grdRecords->columnCount(); ++column)
             headers << window.grdRecords->horizontalHeaderItem(column)->text();
-        QCOMPARE(headers, (QStringList{"", "ブロック数", "難易度", "最短時間", "最少クリック数"}));
-        QCOMPARE(Row(window, 0), (QStringList{"", "3×3", "7回", "00時間00分05秒", "2回"}));
-        QCOMPARE(Row(window, 1), (QStringList{"★", "3×3", "10回 (Usuall)", "00時間01分23秒", "41回"}));
-        QCOMPARE(Row(window, 2), (QStringList{"", "10×10", "40回 (Ultra)", "25時間01分01秒", "1234回"}));
+        QCOMPARE(headers,
+                 (QStringList{"", "ブロック数", "難易度", "最短時間", "ゲーム番号", "最少クリック数", "ゲーム番号"}));
+        // Each best with the number of the game that set it; none for a
+        // best set before games had numbers.
+        QCOMPARE(Row(window, 0), (QStringList{"", "3×3", "7回", "00時間00分05秒", "不明", "2回", "不明"}));
+        QCOMPARE(Row(window, 1),
+                 (QStringList{"★", "3×3", "10回 (Usuall)", "00時間01分23秒", "3-10-4093127", "41回", "3-10-77"}));
+        QCOMPARE(Row(window, 2),
+                 (QStringList{"", "10×10", "40回 (Ultra)", "25時間01分01秒", "不明", "1234回", "不明"}));
         for (int row = 0; row < 3; ++row) QCOMPARE(window.grdRecords->item(row, 3)->font().bold(), row == 1);
 
         window.show();

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
@@ -38,6 +40,7 @@
 #include "ui/focus_mark.h"
 #include "ui/frm_congratulations.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_help.h"
 #include "ui/frm_records.h"
 #include "ui/frm_splash.h"
 #include "ui/options_panel.h"
@@ -131,6 +134,14 @@ struct FakeDialogs final : WindowDialogs {
         recordsTable = table;
         if (realRecords) WindowDialogs::ShowRecords(owner, table, status);
     }
+    // The real "How to play" window only when asked.
+    bool realHelp = false;
+    int helps = 0;
+    void ShowHelp(QWidget* owner) override {
+        ++helps;
+        if (whileOpen) whileOpen();
+        if (realHelp) WindowDialogs::ShowHelp(owner);
+    }
 };
 
 // A main window over a temporary program folder, with every modal box
@@ -210,7 +221,8 @@ struct Harness {
 QString NotRestoredAfterDemonstration(const frmCube& w) {
     QStringList wrong;
     if (!w.mnuGame()->menuAction()->isEnabled()) wrong << QStringLiteral("Game menu");
-    for (QAction* entry : {w.mnuStart(), w.mnuRecords(), w.mnuQuit(), w.mnuOption()})
+    for (QAction* entry : {w.mnuStart(), w.mnuStartFromNumber(), w.mnuCopyNumber(), w.mnuRecords(), w.mnuHelp(),
+                           w.mnuQuit(), w.mnuOption()})
         if (!entry->isEnabled()) wrong << entry->text();
     if (QGuiApplication::overrideCursor() != nullptr) wrong << QStringLiteral("pointer");
     if (w.imgDemoPointa(0)->isVisible()) wrong << QStringLiteral("smiley");
@@ -338,9 +350,12 @@ private slots:
         QCOMPARE(bar, (QStringList{"Game(&G)", "Option(&O)", "About(&A)"}));
         QStringList game;
         for (QAction* a : w.mnuGame()->actions()) game << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(game, (QStringList{"Start(&S)", "Records(&R)", "-", "Quit(&Q)"}));
-        for (QAction* a : {w.mnuStart(), w.mnuRecords(), w.mnuQuit(), w.mnuOption(), w.mnuAbout()})
+        QCOMPARE(game, (QStringList{"Start(&S)", "Start from number(&N)...", "Copy game number(&C)", "Records(&R)",
+                                    "How to play(&H)\tF1", "-", "Quit(&Q)"}));
+        for (QAction* a : {w.mnuStart(), w.mnuStartFromNumber(), w.mnuCopyNumber(), w.mnuRecords(), w.mnuHelp(),
+                           w.mnuQuit(), w.mnuOption(), w.mnuAbout()})
             QVERIFY(a->shortcut().isEmpty());
+        QVERIFY(!w.mnuCopyNumber()->isEnabled());  // no game, no number
 
         // Labels: hidden, white with a thin border, at their twips places.
         const std::array<QRect, 5> places = {QRect(16, 16, 81, 33), QRect(16, 56, 81, 33), QRect(16, 96, 81, 33),
@@ -662,7 +677,8 @@ private slots:
             if (kind != PauseKind::Demonstration) return;
             frmCube& w = h.window;
             const bool menusOff = !w.mnuGame()->menuAction()->isEnabled() && !w.mnuRecords()->isEnabled() &&
-                                  !w.mnuOption()->isEnabled();
+                                  !w.mnuOption()->isEnabled() && !w.mnuStartFromNumber()->isEnabled() &&
+                                  !w.mnuCopyNumber()->isEnabled();
             const bool aboutOn = w.mnuAbout()->isEnabled();
             const QCursor* cursor = QGuiApplication::overrideCursor();
             const bool invisible = cursor && cursor->shape() == Qt::BitmapCursor;
@@ -913,7 +929,7 @@ private slots:
         h.Show();
         h.Start(4, {{1, 1}, {3, 2}, {5, 3}, {2, 4}, {4, 1}});
         h.window.sstOption()->chkOption(0)->setChecked(false);  // long shuffles drawn once
-        const std::array<int, 6> keys = {Qt::Key_Z,      Qt::Key_S,      Qt::Key_A,
+        const std::array<int, 7> keys = {Qt::Key_Z,      Qt::Key_Y,      Qt::Key_S,    Qt::Key_A,
                                          Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space};
         const QStringList answers = {"", "3", "-2", "x", "0", "12", "9999", "1.5"};
         int onButtons = 0;
@@ -1012,12 +1028,226 @@ private slots:
             if (kind == PauseKind::Demonstration) {
                 WriteFile(h.OptionsFile(), Record(5, 0));
                 h.window.mnuStart()->trigger();  // disabled: nothing happens
+                h.typed << QStringLiteral("4-2-9");
+                h.window.mnuStartFromNumber()->trigger();  // nor from a number
+                h.typed.clear();
             }
         };
         h.Start(3, kThreeMoves);
+        QVERIFY(h.inputTitle.isEmpty());
         QCOMPARE(h.window.game().BlockN(), 3);
         QCOMPARE(h.window.game().CubeState()->CountSolvedFaces(), 6);
         QVERIFY(GameAgrees(h.window));
+    }
+
+    // ---------------------------------------------------------------- redo, game numbers, help
+
+    void redoKeysMakeAgainWhatZTookBackOnlyWhileTheWindowHasTheKeys() {
+        Harness h;
+        h.Show();
+        h.Start(3, kThreeMoves);
+        h.window.clientArea()->setFocus();
+        std::vector<Move> moves = kThreeMoves;
+        h.Click(1, 1);
+        h.Click(6, 2);
+        moves.push_back({1, 1});
+        moves.push_back({6, 2});
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z);
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+
+        // Y and Ctrl+Y, one move each, in the order they were made.
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Y);
+        QVERIFY(SameCells(*h.window.game().CubeState(),
+                          Replayed(3, {kThreeMoves[0], kThreeMoves[1], kThreeMoves[2], moves[3]})));
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QCOMPARE(h.window.game().ClickCount, 4);  // each a click
+        QCOMPARE(h.window.lblMes(2)->text(), QStringLiteral("今までのクリック回数は　4　回です"));
+        QVERIFY(GameAgrees(h.window));
+
+        // With the options panel open, Y is typed into its box.
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Z);
+        h.window.mnuOption_Click();
+        QTRY_VERIFY(h.window.sstOption()->cmbOption(0)->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y);
+        QCOMPARE(h.window.game().ClickCount, 4);
+        h.window.sstOption()->cmdCancel_Click();
+        QTRY_VERIFY(h.window.clientArea()->hasFocus());
+        QTest::keyClick(h.window.clientArea(), Qt::Key_Y, Qt::ShiftModifier);  // Shift+Y as well
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, moves)));
+        QCOMPARE(h.window.game().ClickCount, 5);
+    }
+
+    void copyGameNumberPutsTheRunningGamesNumberOnTheClipboard() {
+        Harness h;
+        h.Show();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        h.window.mnuCopyNumber()->trigger();  // disabled before the first game
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+
+        h.Start(3, {});
+        QVERIFY(!h.window.mnuCopyNumber()->isEnabled());  // a game without shuffle has no number
+        h.Start(4, kThreeMoves);
+        QVERIFY(h.window.mnuCopyNumber()->isEnabled());
+        h.window.mnuCopyNumber()->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("4-3-7"));  // the fake clock's seed is 7
+
+        // Not during the demonstration, whose menus are off; again after it.
+        h.window.sstOption()->chkOption(1)->setChecked(true);
+        bool offDuringDemo = true;
+        h.onWait = [&](PauseKind kind) {
+            if (kind == PauseKind::Demonstration)
+                offDuringDemo = offDuringDemo && !h.window.mnuCopyNumber()->isEnabled();
+        };
+        h.Start(2, kThreeMoves);
+        QVERIFY(offDuringDemo);
+        QVERIFY(h.window.mnuCopyNumber()->isEnabled());
+        h.window.mnuCopyNumber()->trigger();
+        QCOMPARE(clipboard->text(), QStringLiteral("2-3-7"));
+    }
+
+    void startFromNumberStartsThatGameWithoutTouchingTheOptionsFile() {
+        Harness h;
+        // A folder where the options file should be: any reading of it is told.
+        QFile::remove(h.OptionsFile());
+        QDir(h.dir.path()).mkdir(QStringLiteral("GameOpt.dat"));
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(true);  // the check boxes count as for any Start
+        const std::vector<Move> shuffle = {{1, 2}, {3, 1}, {6, 4}, {2, 1}, {4, 3}};
+        h.random.Script(shuffle, 4);
+        h.typed << QStringLiteral(" 4-5-1800266 ");
+        h.window.mnuStartFromNumber()->trigger();
+        QCOMPARE(h.inputTitle, QStringLiteral("ゲーム番号から始める"));
+        QCOMPARE(h.inputPrompt, QStringLiteral("ゲーム番号を半角で入力して下さい\r\n（例: 3-20-4093127）"));
+        h.PassWaits();
+        QCOMPARE(h.messages, QStringList());
+        QCOMPARE(h.random.seeds, (std::vector<std::uint64_t>{1800266}));
+        QCOMPARE(h.clock.waits, std::vector<std::int64_t>(5, 250));  // shown, step by step
+        QCOMPARE(h.window.game().BlockN(), 4);
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(4, shuffle)));
+        QVERIFY(h.window.timGame()->isActive());
+        QVERIFY(QFileInfo(h.OptionsFile()).isDir());
+        h.window.mnuCopyNumber()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("4-5-1800266"));
+        QVERIFY(GameAgrees(h.window));
+    }
+
+    void startFromNumberRefusesWhatIsNotAGameNumberAndChangesNothing() {
+        Harness h(Record(3, 5));
+        h.Show();
+        h.Start(3, kThreeMoves);
+        const Cube before = *h.window.game().CubeState();
+        const QString notANumber = QStringLiteral(
+            "「%1」はゲーム番号として読めません。\nゲーム番号は「3-20-4093127」のように、ブロック数、シャッフルの回数、"
+            "乱数の種の三つの数を半角の数字で書き、半角の「-」でつないだものです。");
+        const std::vector<std::pair<QString, QString>> refused = {
+            {"abc", notANumber.arg("abc")},
+            {"3-20", notANumber.arg("3-20")},
+            {"03-20-5", notANumber.arg("03-20-5")},
+            {"３-20-5", notANumber.arg("３-20-5")},
+            {"<b>3</b>-1-1", notANumber.arg("<b>3</b>-1-1")},
+            {" 11-20-5", "ゲーム番号「11-20-5」のブロック数は使えません。\nブロック数は2から10までです。"},
+            {"3-0-5", "ゲーム番号「3-0-5」のシャッフルの回数は使えません。\nシャッフルの回数は1から9999までです。"},
+            {"3-20-2147483648",
+             "ゲーム番号「3-20-2147483648」の乱数の種は使えません。\n乱数の種は0から2147483647までです。"},
+        };
+        for (const auto& [typed, message] : refused) {
+            h.typed << typed;
+            h.window.mnuStartFromNumber()->trigger();
+            QVERIFY2(!h.messages.isEmpty() && h.messages.back() == message, qPrintable(typed));
+        }
+        QCOMPARE(h.messages.size(), static_cast<qsizetype>(refused.size()));
+        h.typed << QString();  // Cancel
+        h.window.mnuStartFromNumber()->trigger();
+        QCOMPARE(h.messages.size(), static_cast<qsizetype>(refused.size()));
+        QVERIFY(SameCells(*h.window.game().CubeState(), before));  // the game on the net goes on
+        QCOMPARE(h.window.game().Number(), (GameNumber{3, 3, 7}));
+        QCOMPARE(h.random.seeds, (std::vector<std::uint64_t>{7}));
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(3, 3));
+    }
+
+    void aGameFromATypedNumberEntersTheRecordsLikeAnyOther() {
+        Harness h(Record(5, 0));  // the options say Practice
+        h.Show();
+        h.random.Script({{1, 1}}, 2);
+        h.typed << QStringLiteral("2-1-5");
+        h.window.mnuStartFromNumber()->trigger();
+        h.PassWaits();
+        h.window.timGame()->stop();
+        h.window.timGame_Timer();
+        h.Click(2, 1);
+        QCOMPARE(h.congratulations.size(), 1u);
+        const Bytes text = ReadFile(h.RecordsFile());
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size())),
+                 QByteArray("Tessaro records 2\n2 1 1 1 5 5 last\n"));
+        QCOMPARE(ReadFile(h.OptionsFile()), Record(5, 0));
+    }
+
+    void f1OpensHowToPlayWhileTheClockRunsAndAStepWaitsForItToClose() {
+        Harness h(Record(3, 3));
+        h.Show();
+        h.window.sstOption()->chkOption(0)->setChecked(true);
+        h.random.Script(kThreeMoves, 3);
+        h.window.mnuStart()->trigger();  // the first shuffle move, then a wait
+        h.window.clientArea()->setFocus();
+        h.window.timGame()->start();
+        int startedInside = -1;
+        bool clockRan = false;
+        h.dialogs.whileOpen = [&] {
+            clockRan = h.window.timGame()->isActive();
+            h.clock.Pass();  // the wait is over while the window is open
+            startedInside = h.clock.started;
+        };
+        QTest::keyClick(h.window.clientArea(), Qt::Key_F1);
+        QCOMPARE(h.dialogs.helps, 1);
+        QVERIFY(clockRan);
+        QCOMPARE(startedInside, 1);  // no step inside
+        QVERIFY(h.clock.due);        // it comes once the window has closed
+        h.dialogs.whileOpen = nullptr;
+        h.PassWaits();
+        QVERIFY(SameCells(*h.window.game().CubeState(), Replayed(3, kThreeMoves)));
+        h.window.mnuHelp()->trigger();  // the menu entry opens it too
+        QCOMPARE(h.dialogs.helps, 2);
+    }
+
+    void howToPlayIsReadableAndClosesWithEscOrItsButton() {
+        Harness h;
+        h.Show();
+        h.dialogs.realHelp = true;
+        for (int way = 0; way < 3; ++way) {
+            h.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&h.window));
+            h.window.clientArea()->setFocus();
+            QTRY_VERIFY(h.window.clientArea()->hasFocus());
+            QString title, text, accessibleName, accessibleText;
+            bool focusOnText = false;
+            QTimer::singleShot(0, [&] {
+                auto* help = qobject_cast<frmHelp*>(QApplication::activeModalWidget());
+                QVERIFY(help != nullptr);
+                QVERIFY(QTest::qWaitForWindowActive(help));
+                title = help->windowTitle();
+                text = help->txtHelp->toPlainText();
+                focusOnText = help->focusWidget() == help->txtHelp;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(help->txtHelp);
+                accessibleName = a->text(QAccessible::Name);
+                if (QAccessibleTextInterface* t = a->textInterface()) accessibleText = t->text(0, t->characterCount());
+                if (way == 0) QTest::keyClick(help->txtHelp, Qt::Key_Escape);
+                else if (way == 1) QTest::keyClick(help->txtHelp, Qt::Key_Return);
+                else help->cmdOK->click();
+            });
+            QTest::keyClick(h.window.clientArea(), Qt::Key_F1);
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QCOMPARE(title, QStringLiteral("遊び方"));
+            QVERIFY(focusOnText);
+            QCOMPARE(accessibleName, QStringLiteral("遊び方"));
+            for (const char* said : {"Z", "Y", "Shift+S", "矢印キー", "Space", "Enter", "Esc", "F1", "Game > Records",
+                                     "ゲーム番号", "Game > Copy game number", "Game > Start from number..."}) {
+                QVERIFY2(text.contains(QString::fromUtf8(said)), said);
+                QVERIFY2(accessibleText.contains(QString::fromUtf8(said)), said);
+            }
+        }
     }
 
     // ---------------------------------------------------------------- records
@@ -1034,7 +1264,7 @@ private slots:
         QCOMPARE(h.congratulations.size(), 1u);
         const Bytes text = ReadFile(h.RecordsFile());
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size())),
-                 QByteArray("Tessaro records 1\n2 1 3 3 last\n"));
+                 QByteArray("Tessaro records 2\n2 1 3 3 7 7 last\n"));
         QVERIFY(h.messages.isEmpty());
         QCOMPARE(ReadFile(h.OptionsFile()), Record(2, 1));
 
@@ -1048,7 +1278,7 @@ private slots:
             records->cmdOK->click();
         });
         h.window.mnuRecords()->trigger();
-        QCOMPARE(row, (QStringList{"★", "2×2", "1回", "00時間00分03秒", "3回"}));
+        QCOMPARE(row, (QStringList{"★", "2×2", "1回", "00時間00分03秒", "2-1-7", "3回", "2-1-7"}));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
@@ -1349,7 +1579,7 @@ private slots:
         QCOMPARE(h.window.lblMes(2)->text(), QStringLiteral("今までのクリック回数は　4　回です"));
         const Bytes records = ReadFile(h.RecordsFile());
         QVERIFY(QByteArray(reinterpret_cast<const char*>(records.data()), static_cast<qsizetype>(records.size()))
-                    .contains("\n3 4 0 4 last\n"));
+                    .contains("\n3 4 0 4 7 7 last\n"));
         QVERIFY(h.window.clientArea()->FocusMark().isEmpty());  // the won net has no buttons left to mark
     }
 

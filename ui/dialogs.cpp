@@ -10,6 +10,7 @@
 
 #include "ui/frm_about.h"
 #include "ui/frm_congratulations.h"
+#include "ui/frm_help.h"
 #include "ui/frm_records.h"
 #include "ui/plain_message.h"
 #include "ui/version_text.h"
@@ -101,6 +102,11 @@ void WindowDialogs::ShowAbout(QWidget* owner, Registry& registry, TwipsScale sca
 
 void WindowDialogs::ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) {
     frmRecords window(table, status, owner);
+    window.exec();
+}
+
+void WindowDialogs::ShowHelp(QWidget* owner) {
+    frmHelp window(owner);
     window.exec();
 }
 

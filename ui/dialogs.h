@@ -32,6 +32,8 @@ public:
     virtual void ShowAbout(QWidget* owner, Registry& registry, TwipsScale scale) = 0;
     // The records window; `status` tells where the records are kept.
     virtual void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) = 0;
+    // The "How to play" window.
+    virtual void ShowHelp(QWidget* owner) = 0;
 };
 
 // The real ones.
@@ -43,6 +45,7 @@ public:
                              std::function<void()> ok) override;
     void ShowAbout(QWidget* owner, Registry& registry, TwipsScale scale) override;
     void ShowRecords(QWidget* owner, const RecordsTable& table, const QString& status) override;
+    void ShowHelp(QWidget* owner) override;
 };
 
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #include "ui/frm_cube.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "options/practice_moves.h"
 #include "records/records_store.h"
 #include "resources/resource_paths.h"
+#include "session/game_number.h"
 #include "ui/click_sound.h"
 #include "ui/client_area.h"
 #include "ui/clock.h"
@@ -39,6 +41,21 @@ constexpr int kDesignHeight = 5880;
 const QString kPracticeTitle = QStringLiteral("練習用の隠しコマンド");
 const QString kPracticePrompt = QStringLiteral(
     "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
+
+// Game > Start from number: its box, and what it says of text it cannot use.
+const QString kNumberTitle = QStringLiteral("ゲーム番号から始める");
+const QString kNumberPrompt = QStringLiteral("ゲーム番号を半角で入力して下さい\r\n（例: 3-20-4093127）");
+const QString kNotANumber = QStringLiteral(
+    "「%1」はゲーム番号として読めません。\nゲーム番号は「3-20-4093127」のように、ブロック数、シャッフルの回数、"
+    "乱数の種の三つの数を半角の数字で書き、半角の「-」でつないだものです。");
+const QString kNumberBlocksOutOfRange = QStringLiteral(
+    "ゲーム番号「%1」のブロック数は使えません。\nブロック数は%2から%3までです。");
+const QString kNumberMovesOutOfRange = QStringLiteral(
+    "ゲーム番号「%1」のシャッフルの回数は使えません。\nシャッフルの回数は1から%2までです。");
+const QString kNumberSeedOutOfRange = QStringLiteral(
+    "ゲーム番号「%1」の乱数の種は使えません。\n乱数の種は0から%2までです。");
+// Told to a screen reader once Game > Copy game number has copied it.
+const QString kNumberCopied = QStringLiteral("ゲーム番号 %1 をコピーしました");
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -84,11 +101,17 @@ frmCube::~frmCube() {
 void frmCube::BuildMenus() {
     mnuGame_ = menuBar()->addMenu(QStringLiteral("Game(&G)"));
     mnuStart_ = mnuGame_->addAction(QStringLiteral("Start(&S)"), this, &frmCube::mnuStart_Click);
+    mnuStartFromNumber_ = mnuGame_->addAction(QStringLiteral("Start from number(&N)..."), this,
+                                              &frmCube::mnuStartFromNumber_Click);
+    mnuCopyNumber_ = mnuGame_->addAction(QStringLiteral("Copy game number(&C)"), this, &frmCube::mnuCopyNumber_Click);
     mnuRecords_ = mnuGame_->addAction(QStringLiteral("Records(&R)"), this, &frmCube::mnuRecords_Click);
+    // F1 is the window's key, as Z and Y are; the entry only names it.
+    mnuHelp_ = mnuGame_->addAction(QStringLiteral("How to play(&H)\tF1"), this, &frmCube::mnuHelp_Click);
     mnuGame_->addSeparator();
     mnuQuit_ = mnuGame_->addAction(QStringLiteral("Quit(&Q)"), this, &frmCube::mnuQuit_Click);
     mnuOption_ = menuBar()->addAction(QStringLiteral("Option(&O)"), this, &frmCube::mnuOption_Click);
     mnuAbout_ = menuBar()->addAction(QStringLiteral("About(&A)"), this, &frmCube::mnuAbout_Click);
+    UpdateCopyNumber();
 }
 
 void frmCube::BuildControls() {
@@ -170,7 +193,10 @@ void frmCube::Form_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
 
 void frmCube::Form_KeyDown(int keyCode, int shift) {
     if (keyCode == Qt::Key_S && shift == 1) PracticeCommand();
+    // Z and Y with any modifier keys (Ctrl+Z and Ctrl+Y among them).
     else if (keyCode == Qt::Key_Z) game_.Undo();
+    else if (keyCode == Qt::Key_Y) game_.Redo();
+    else if (keyCode == Qt::Key_F1) mnuHelp_Click();
     else if (keyCode == Qt::Key_Escape) game_.FinishDemo();
     // Keyboard play: the arrows move the focus mark, Space and Enter press
     // the marked button; with any modifier keys, as Z and the mouse.
@@ -188,7 +214,55 @@ void frmCube::PressButton(Move move) {
     if (modalBoxes_ == 0) game_.PressButton(move);
 }
 
-void frmCube::mnuStart_Click() { game_.NewGame(); }
+void frmCube::mnuStart_Click() {
+    game_.NewGame();
+    UpdateCopyNumber();
+}
+
+void frmCube::mnuStartFromNumber_Click() {
+    QString text;
+    {
+        const ModalBox open(*this);
+        text = services_.dialogs.InputBox(this, kNumberTitle, kNumberPrompt);
+    }
+    if (text.isEmpty()) return;
+    const GameNumberReading reading = ReadGameNumber(text.toStdString());
+    const QString typed = text.trimmed();
+    switch (reading.status) {
+    case GameNumberStatus::Ok: break;
+    case GameNumberStatus::NotAGameNumber: ShowMessage(kNotANumber.arg(text)); return;
+    case GameNumberStatus::BlockCountOutOfRange:
+        ShowMessage(kNumberBlocksOutOfRange.arg(typed).arg(kMinBlockN).arg(kMaxBlockN));
+        return;
+    case GameNumberStatus::MovesOutOfRange: ShowMessage(kNumberMovesOutOfRange.arg(typed).arg(kMaxDifficulty)); return;
+    case GameNumberStatus::SeedOutOfRange: ShowMessage(kNumberSeedOutOfRange.arg(typed).arg(kMaxGameSeed)); return;
+    }
+    // That game exactly: the options file is neither read nor written.
+    game_.NewGame(reading.number);
+    UpdateCopyNumber();
+}
+
+void frmCube::mnuCopyNumber_Click() {
+    const auto& number = game_.Number();
+    if (!number) return;
+    const QString text = QString::fromStdString(FormatGameNumber(*number));
+    QGuiApplication::clipboard()->setText(text);
+    Announce(kNumberCopied.arg(text).toStdString());
+}
+
+void frmCube::UpdateCopyNumber() {
+    mnuCopyNumber_->setEnabled(mnuGame_->menuAction()->isEnabled() && game_.Number().has_value());
+}
+
+void frmCube::mnuHelp_Click() {
+    {
+        // The clock runs on meanwhile; a shuffle or demonstration step due
+        // while it is open comes once it closes, as with every box.
+        const ModalBox open(*this);
+        services_.dialogs.ShowHelp(this);
+    }
+    if (OnWayland()) client_->setFocus();  // as after the about window
+}
 
 void frmCube::mnuRecords_Click() {
     // Read anew at every opening: what another copy of the game saved, or a
@@ -408,7 +482,7 @@ void frmCube::ShowCongratulations(double left, std::int32_t top) {
 }
 
 void frmCube::RecordWin(const GameResult& result) {
-    services_.records.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks});
+    services_.records.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks, result.seed});
     TellRecordsMessage();
 }
 
@@ -421,8 +495,10 @@ void frmCube::TellRecordsMessage() {
 
 void frmCube::SetGameMenusEnabled(bool enabled) {
     // The entries too, not only the menu: nothing can reach Start or Quit.
-    for (QAction* action : {mnuGame_->menuAction(), mnuStart_, mnuRecords_, mnuQuit_, mnuOption_})
+    for (QAction* action :
+         {mnuGame_->menuAction(), mnuStart_, mnuStartFromNumber_, mnuRecords_, mnuHelp_, mnuQuit_, mnuOption_})
         action->setEnabled(enabled);
+    UpdateCopyNumber();
 }
 
 void frmCube::ShowDemoPointer(std::int32_t size) {

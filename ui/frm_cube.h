@@ -53,7 +53,10 @@ public:
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_KeyDown(int keyCode, int shift);
     void mnuStart_Click();
+    void mnuStartFromNumber_Click();
+    void mnuCopyNumber_Click();
     void mnuRecords_Click();
+    void mnuHelp_Click();
     void mnuQuit_Click();
     void mnuOption_Click();
     void mnuAbout_Click();
@@ -69,7 +72,10 @@ public:
     QTimer* timGame() const { return timGame_; }
     QMenu* mnuGame() const { return mnuGame_; }
     QAction* mnuStart() const { return mnuStart_; }
+    QAction* mnuStartFromNumber() const { return mnuStartFromNumber_; }
+    QAction* mnuCopyNumber() const { return mnuCopyNumber_; }
     QAction* mnuRecords() const { return mnuRecords_; }
+    QAction* mnuHelp() const { return mnuHelp_; }
     QAction* mnuQuit() const { return mnuQuit_; }
     QAction* mnuOption() const { return mnuOption_; }
     QAction* mnuAbout() const { return mnuAbout_; }
@@ -111,6 +117,9 @@ private:
     void BuildMenus();
     void BuildControls();
     void PracticeCommand();
+    // Copy game number: only while the game on the net has one, and the
+    // Game menu can be reached.
+    void UpdateCopyNumber();
     void ShowMessage(const QString& text);
     void TellRecordsMessage();
     QLabel* Label(Mes label) const { return lblMes_[static_cast<std::size_t>(label)]; }
@@ -146,7 +155,10 @@ private:
     QTimer* timGame_ = nullptr;
     QMenu* mnuGame_ = nullptr;
     QAction* mnuStart_ = nullptr;
+    QAction* mnuStartFromNumber_ = nullptr;
+    QAction* mnuCopyNumber_ = nullptr;
     QAction* mnuRecords_ = nullptr;
+    QAction* mnuHelp_ = nullptr;
     QAction* mnuQuit_ = nullptr;
     QAction* mnuOption_ = nullptr;
     QAction* mnuAbout_ = nullptr;

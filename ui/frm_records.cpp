@@ -9,14 +9,28 @@
 #include <algorithm>
 
 #include "options/difficulty_words.h"
+#include "session/game_number.h"
 
 namespace tessaro {
 
 namespace {
 
-enum Column { kMarkColumn, kBlocksColumn, kMovesColumn, kTimeColumn, kClicksColumn, kColumns };
+enum Column {
+    kMarkColumn,
+    kBlocksColumn,
+    kMovesColumn,
+    kTimeColumn,
+    kTimeGameColumn,
+    kClicksColumn,
+    kClicksGameColumn,
+    kColumns
+};
 
 const QString kMark = QStringLiteral("★");
+// The header over the number of the game that set the best beside it.
+const QString kGameNumberHeader = QStringLiteral("ゲーム番号");
+// For a best set before games had numbers.
+const QString kNoGameNumber = QStringLiteral("不明");
 constexpr int kMostRowsShown = 12;  // a longer list scrolls
 
 QString MovesText(std::int32_t moves) {
@@ -33,6 +47,11 @@ QString RecordTimeText(std::int32_t seconds) {
         .arg(s / 3600, 2, 10, QLatin1Char('0'))
         .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString GameNumberText(const RecordKey& key, const std::optional<std::int32_t>& seed) {
+    if (!seed) return kNoGameNumber;
+    return QString::fromStdString(FormatGameNumber({key.blockN, key.difficulty, *seed}));
 }
 
 QTableWidgetItem* Cell(const QString& text, bool marked, Qt::Alignment alignment) {
@@ -55,7 +74,8 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
 
     grdRecords = new QTableWidget(static_cast<int>(table.entries.size()), kColumns, this);
     grdRecords->setHorizontalHeaderLabels({QString(), QStringLiteral("ブロック数"), QStringLiteral("難易度"),
-                                           QStringLiteral("最短時間"), QStringLiteral("最少クリック数")});
+                                           QStringLiteral("最短時間"), kGameNumberHeader,
+                                           QStringLiteral("最少クリック数"), kGameNumberHeader});
     grdRecords->setAccessibleName(QStringLiteral("記録の一覧"));
     grdRecords->verticalHeader()->hide();
     grdRecords->setSelectionMode(QAbstractItemView::NoSelection);
@@ -68,7 +88,9 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
                             Cell(QStringLiteral("%1×%1").arg(key.blockN), marked, Qt::AlignHCenter));
         grdRecords->setItem(row, kMovesColumn, Cell(MovesText(key.difficulty), marked, Qt::AlignLeft));
         grdRecords->setItem(row, kTimeColumn, Cell(RecordTimeText(best.seconds), marked, Qt::AlignRight));
+        grdRecords->setItem(row, kTimeGameColumn, Cell(GameNumberText(key, best.secondsSeed), marked, Qt::AlignLeft));
         grdRecords->setItem(row, kClicksColumn, Cell(QStringLiteral("%1回").arg(best.clicks), marked, Qt::AlignRight));
+        grdRecords->setItem(row, kClicksGameColumn, Cell(GameNumberText(key, best.clicksSeed), marked, Qt::AlignLeft));
         ++row;
     }
     // The list shows every column, and up to a dozen rows before it

@@ -1,7 +1,8 @@
 #pragma once
 // The records window: for each block count and number of shuffle moves
-// played, the best time and the fewest clicks, with a mark on the entry the
-// latest record-setting game changed.
+// played, the best time and the fewest clicks, each with the number of the
+// game that set it, and a mark on the entry the latest record-setting game
+// changed.
 
 #include <QDialog>
 

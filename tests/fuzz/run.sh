@@ -15,7 +15,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/../.."
 [ -f build-fuzz/CMakeCache.txt ] || cmake --preset fuzz
 cmake --build build-fuzz
 
-targets=(options_record practice_text block_count_text key_value records_text)
+targets=(options_record practice_text block_count_text key_value records_text game_number)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
