@@ -402,7 +402,7 @@ void frmCube::PlayClick() { services_.sound.PlayClick(); }
 void frmCube::ShowCongratulations(double left, std::int32_t top) {
     {
         const ModalBox open(*this);
-        services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
+        services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.CongratulationsClosed(); });
     }
     if (OnWayland()) client_->setFocus();  // as after the about window
 }
