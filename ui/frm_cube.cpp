@@ -36,10 +36,6 @@ const QColor kBackground(224, 224, 224);
 constexpr int kDesignWidth = 6675;  // client area in twips when the window is restored
 constexpr int kDesignHeight = 5880;
 
-const QString kPracticeTitle = QStringLiteral("練習用の隠しコマンド");
-const QString kPracticePrompt = QStringLiteral(
-    "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
-
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
@@ -247,20 +243,13 @@ void frmCube::PracticeCommand() {
     QString text;
     {
         const ModalBox open(*this);
-        text = services_.dialogs.InputBox(this, kPracticeTitle, kPracticePrompt);
+        text = services_.dialogs.InputBox(this, QString::fromUtf8(kPracticeTitle), QString::fromUtf8(kPracticePrompt));
     }
     if (text.isEmpty()) return;
-    const PracticeMoves moves = ReadPracticeMoves(text.toStdString());
-    if (moves.status == PracticeMovesStatus::NotANumber) {
-        ShowMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
-                        .arg(text)
-                        .arg(kMaxDifficulty));
-        return;
-    }
-    if (moves.status == PracticeMovesStatus::OutOfRange) {
-        ShowMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。")
-                        .arg(kMaxDifficulty)
-                        .arg(text.trimmed()));
+    const std::string typed = text.toStdString();
+    const PracticeMoves moves = ReadPracticeMoves(typed);
+    if (moves.status != PracticeMovesStatus::Ok) {
+        ShowMessage(QString::fromStdString(PracticeMovesMessage(moves, typed)));
         return;
     }
     // The number of moves alone: the block count and the switch stay as the
