@@ -593,15 +593,16 @@ var Page = {
   // A window made for a screen wider than the page's is kept inside it.
   fit: function (element) {
     element.style.transform = '';
-    var room = document.documentElement.clientWidth - 8;
+    var room = Math.min(window.innerWidth, document.documentElement.clientWidth);
     var width = element.offsetWidth;
-    if (width > room) {
-      element.style.transformOrigin = 'top left';
-      element.style.transform = 'scale(' + room / width + ')';
+    var scale = Math.min(1, (room - 8) / width);
+    var placed = element.classList.contains('placed');
+    if (scale < 1) {
+      element.style.transformOrigin = placed ? 'top left' : 'top center';
+      element.style.transform = 'scale(' + scale + ')';
     }
-    if (element.classList.contains('placed')) {
-      var rect = element.getBoundingClientRect();
-      if (rect.right > room + 4) element.style.left = Math.max(4, room + 4 - rect.width) + 'px';
+    if (placed && element.offsetLeft + width * scale > room - 4) {
+      element.style.left = Math.max(4, room - 4 - width * scale) + 'px';
     }
   },
 
