@@ -269,6 +269,52 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     await blocked.context.close();
   });
 
+  it('the demonstration points the smiley at its buttons, and Esc ends it with the cube solved', async () => {
+    const {context, page, errors} = await openPage({seed: 6, stored: {[OPTIONS_KEY]: optionsText(3, 5, -1)}});
+    await page.keyboard.press('Alt+O');
+    await page.check('#chkOption1');
+    await page.click('#cmdOk');
+    await page.click('#mnuGame');
+    await page.click('#mnuStart');
+    await page.waitForFunction(() => !document.getElementById('demo-pointer').hidden, null, {timeout: DEADLINE});
+    assert.equal(await label(page, 3), 'ただいまデモ中につき自動操作中');
+    assert.ok(await page.isDisabled('#mnuGame') && await page.isDisabled('#mnuOption'));
+    assert.ok(await page.evaluate(() => document.body.classList.contains('invisible-pointer')));
+    // The smiley stands on the button that takes the last shuffle move back.
+    const [kind, line] = reverse(shuffleOf(6, 3, 5)[4]);
+    await page.waitForFunction(([kind, line]) => {
+      const pointer = document.getElementById('demo-pointer').getBoundingClientRect();
+      const button = document.querySelector(`button.move[data-kind="${kind}"][data-line="${line}"]`)
+                         .getBoundingClientRect();
+      return Math.abs(pointer.left - button.left) < 1 && Math.abs(pointer.top - button.top) < 1;
+    }, [kind, line], {timeout: DEADLINE});
+    await page.keyboard.press('Escape');
+    assert.ok(await page.locator('#demo-pointer').isHidden());
+    assert.ok(await page.isEnabled('#mnuGame'));
+    assert.equal(await page.locator('#net-description').textContent(), '現在全色一致している面数は　6　面です');
+    assert.equal(await page.evaluate(() => document.getElementById('congratulations').open), false,
+                 'a demonstration never wins');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  it('records that cannot be read are kept under a second name when the next win is saved', async () => {
+    const bad = 'not the records\n';
+    const {context, page} = await openPage({seed: 2, stored: {[OPTIONS_KEY]: optionsText(2, 1, 0),
+                                                              [RECORDS_KEY]: bad}});
+    await startGame(page);
+    await clickButton(page, reverse(shuffleOf(2, 2, 1)[0]));
+    await waitForDialog(page, 'message-box');
+    assert.match(await page.locator('#message-text').textContent(), /「tessaro\.records-bad-1\.txt」として/);
+    await page.click('#cmdMessageOK');
+    await waitForDialog(page, 'congratulations');
+    const kept = await page.evaluate(() => [localStorage.getItem('tessaro.records-bad-1.txt'),
+                                            localStorage.getItem('tessaro.records.txt')]);
+    assert.equal(kept[0], bad);
+    assert.match(kept[1], /^Tessaro records 1\n2 1 \d+ 1 last\n$/);
+    await context.close();
+  });
+
   async function axe(page, what) {
     await page.addScriptTag({content: axeSource});
     const result = await page.evaluate(() => window.axe.run(document, {resultTypes: ['violations']}));
