@@ -135,6 +135,10 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     const row = await page.locator('#records-rows tr').first().locator('td').allTextContents();
     assert.deepEqual(row.slice(0, 3), ['★', '3×3', '5回 (Easy)']);
     assert.equal(row[4], '5回');
+    // Closed, the window gives the keys back at once.
+    await page.click('#cmdRecordsClose');
+    await page.keyboard.press('Shift+S');
+    await waitForDialog(page, 'input-box');
     assert.deepEqual(errors, []);
     await context.close();
   });

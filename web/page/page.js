@@ -26,7 +26,6 @@ var Page = {
   splashOver: false,
   clock: 0,
   wait: 0,
-  modals: 0,
   stepHeld: false,
   image: null,
   imageAt: 0,
@@ -210,7 +209,7 @@ var Page = {
   },
   waitOver: function () {
     Page.wait = 0;
-    if (Page.modals > 0) Page.stepHeld = true;
+    if (Page.modalOpen()) Page.stepHeld = true;
     else _tessaro_step();
   },
 
@@ -340,12 +339,12 @@ var Page = {
 
   netHasKeys: function () {
     var active = document.activeElement;
-    return Page.modals === 0 && (active === Page.net || Page.net.contains(active) || active === document.body);
+    return !Page.modalOpen() && (active === Page.net || Page.net.contains(active) || active === document.body);
   },
 
   keyDown: function (event) {
     Page.unlockAudio(true);
-    if (Page.modals > 0) return;  // the open dialog has the keys
+    if (Page.modalOpen()) return;  // the open dialog has the keys
     if (Page.menuKey(event)) return;
     if (!Page.started || byId('main').hidden || !Page.netHasKeys()) return;
     var active = document.activeElement;
@@ -574,18 +573,19 @@ var Page = {
     if (!dialog.open) {
       dialog.returnFocus = document.activeElement;
       dialog.showModal();
-      Page.modals++;
     }
     Page.fit(dialog);
     if (focus) focus.focus();
   },
+  // Whether a window is open; it closes at once, though its close event
+  // comes later.
+  modalOpen: function () { return document.querySelector('dialog[open]') !== null; },
   dialogClosed: function (dialog) {
-    Page.modals = Math.max(0, Page.modals - 1);
     var back = dialog.returnFocus;
     if (back && back !== document.body && document.contains(back) && back.focus) back.focus({preventScroll: true});
     else Page.net.focus({preventScroll: true});
     if (dialog.id === 'message-box') Page.nextMessage();
-    if (Page.modals === 0 && Page.stepHeld) {
+    if (!Page.modalOpen() && Page.stepHeld) {
       Page.stepHeld = false;
       Page.wait = setTimeout(Page.waitOver, 0);
     }
