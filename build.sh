@@ -58,7 +58,9 @@ if [ "$mode" = test ]; then
   # emscripten, Chromium for the page, npm for Playwright and axe-core
   # (their versions fixed by tests/web/package-lock.json; Playwright never
   # downloads a browser of its own), a Japanese font for the page's texts.
-  packages+=(googletest chromium npm fonts-ipafont-gothic)
+  packages+=(googletest chromium fonts-ipafont-gothic)
+  # Debian's npm, unless the Node installed brings its own.
+  command -v npm >/dev/null || packages+=(npm)
 fi
 
 missing=()
