@@ -33,9 +33,10 @@ if [ "$mode" != web ]; then
   )
 fi
 if [ "$mode" != run ]; then
-  # The browser's build: emscripten (with its Node and Debian's acorn), and
-  # Node to serve the folder.
-  packages+=(emscripten nodejs)
+  # The browser's build: emscripten (with Debian's acorn; it brings Node,
+  # which also serves the folder).
+  packages+=(emscripten)
+  command -v node >/dev/null || packages+=(nodejs)
 fi
 if [ "$mode" = test ]; then
   # The real program under its own X server and window manager.
