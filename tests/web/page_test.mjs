@@ -352,11 +352,16 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     await context.close();
   });
 
-  it('once loaded, the page plays with the network gone', async () => {
+  it('once loaded, the page plays with the network gone, and can be installed as an app', async () => {
     const {context, page} = await openPage();
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null || location.reload(), null,
                                {timeout: DEADLINE});
+    // What a browser needs to offer to install it: nothing is missing but a
+    // profile of the player's own (the test's is a private one).
+    const cdp = await context.newCDPSession(page);
+    const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito'), []);
     await context.setOffline(true);
     await page.reload();
     await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
