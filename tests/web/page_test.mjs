@@ -201,6 +201,14 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdCongratulationsOK');
     await page.keyboard.press('Enter');
     assert.equal(await page.evaluate(() => document.getElementById('congratulations').open), false);
+    // Quit: the game ends and the page starts over, splash first.
+    await page.keyboard.press('Alt+G');
+    await page.keyboard.press('q');
+    assert.ok(await page.locator('#splash').isVisible());
+    await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
+    assert.equal(await page.locator('button.move').count(), 0);
+    assert.equal(await page.locator('.mes.shown').count(), 0);
+    assert.equal(await page.locator('#net-description').textContent(), 'ゲームはまだ始まっていません');
     assert.deepEqual(errors, []);
     await context.close();
   });
