@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "options/file_error_text.h"
+#include "options/options_messages.h"
 
 namespace tessaro {
 
@@ -124,14 +125,7 @@ std::string OptionsFileMessage(const FileResult& result, bool saving) {
     const std::string reason = result.missing
                                    ? "ファイルがありません。このフォルダには書き込めないため、作ることもできません。"
                                    : FileErrorReason(result.errorCode);
-    std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
-    text += "\n";
-    text += result.path.string();
-    text += "\n";
-    text += reason;
-    if (saving) text += "\n設定はこの実行中だけ有効です。";
-    else text += "\n今ある設定のまま続けます。";
-    return text;
+    return saving ? OptionsSaveMessage(result.path.string(), reason) : OptionsLoadMessage(result.path.string(), reason);
 }
 
 }  // namespace tessaro

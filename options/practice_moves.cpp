@@ -14,3 +14,26 @@ PracticeMoves ReadPracticeMoves(std::string_view utf8) {
 }
 
 }  // namespace tessaro
+
+namespace tessaro {
+
+std::string PracticeMovesMessage(const PracticeMoves& moves, std::string_view typed) {
+    const std::string most = std::to_string(kMaxDifficulty);
+    switch (moves.status) {
+    case PracticeMovesStatus::Ok: break;
+    case PracticeMovesStatus::NotANumber:
+        return "「" + std::string(typed) + "」は数値として読めません。\n半角の数字で、0から" + most +
+               "までの回数を入力して下さい。";
+    case PracticeMovesStatus::OutOfRange: {
+        // A number: only blanks can stand around it.
+        const auto first = typed.find_first_not_of(" \t");
+        const auto last = typed.find_last_not_of(" \t");
+        const std::string_view number = first == std::string_view::npos ? std::string_view{}
+                                                                        : typed.substr(first, last - first + 1);
+        return "シャッフルの回数は0から" + most + "までです。\n" + std::string(number) + " は使えません。";
+    }
+    }
+    return {};
+}
+
+}  // namespace tessaro

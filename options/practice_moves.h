@@ -3,6 +3,7 @@
 // the following games make. Window-free, so that any text can be fed to it.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "options/difficulty_limit.h"
@@ -25,5 +26,14 @@ struct PracticeMoves {
 // Reads the text as ParseWholeNumber does, then keeps only what a new game
 // can use: 0 to kMaxDifficulty moves.
 PracticeMoves ReadPracticeMoves(std::string_view utf8);
+
+// The practice command's box: its title, and its prompt of three lines.
+inline constexpr char kPracticeTitle[] = "練習用の隠しコマンド";
+inline constexpr char kPracticePrompt[] =
+    "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように";
+
+// What the player is told when the typed text cannot be used; empty when it
+// can.
+std::string PracticeMovesMessage(const PracticeMoves& moves, std::string_view typed);
 
 }  // namespace tessaro

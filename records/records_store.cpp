@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "options/file_error_text.h"
+#include "records/records_messages.h"
 
 namespace tessaro {
 
@@ -32,15 +33,8 @@ void RecordsStore::Found(const RecordsLoad& load, const std::filesystem::path& s
     if (told) return;
     const std::string reason = load.status == RecordsFileStatus::Unreadable ? FileErrorReason(load.errorCode)
                                                                             : RecordsTextErrorReason(load.parsed);
-    const std::string what = "記録ファイルを読めませんでした。\n" + File().string() + "\n" + reason + "\n";
-    if (setAside.empty()) {
-        Tell(what +
-             "記録は空の表から始めます。このファイルには手を付けず、次に記録を保存するときに"
-             "「records-bad-1.txt」のような名前で同じフォルダに残します。オプションには影響しません。");
-    } else {
-        Tell(what + "このファイルは「" + setAside.filename().string() +
-             "」として同じフォルダに残し、記録は新しいファイルに始めました。オプションには影響しません。");
-    }
+    Tell(RecordsUnreadableMessage(File().string(), reason, setAside.empty() ? "" : setAside.filename().string(),
+                                  "records-bad-1.txt"));
 }
 
 const RecordsTable& RecordsStore::Table() {
@@ -75,9 +69,7 @@ void RecordsStore::AddWin(const WonGame& game) {
         return;
     }
     if (!unsaved_) {
-        Tell("記録を保存できませんでした。\n" + File().string() + "\n" + FileErrorReason(saved.errorCode) +
-             "\nそれまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
-             "次に記録を更新したときにもう一度保存します。");
+        Tell(RecordsSaveFailedMessage(File().string(), FileErrorReason(saved.errorCode)));
     }
     unsaved_ = true;
 }

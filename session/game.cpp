@@ -41,6 +41,7 @@ void Game::ClearGame() {
     if (phase_ == Phase::Demonstrating) RestoreAfterDemo();
     phase_ = Phase::Idle;
     recordMoves_ = 0;
+    congratulating_ = false;
     view_.SetPointer(Pointer::Busy);
     history_.HistCount = 0;
     view_.DrawingSurface().Cls();
@@ -307,8 +308,13 @@ void Game::FaceCheck() {
         view_.Announce(WinAnnouncement(ClickCount, ElapsedSec));
         if (recordMoves_ > 0 && number_)
             view_.RecordWin({BlockN(), std::exchange(recordMoves_, 0), ElapsedSec, ClickCount, number_->seed});
+        congratulating_ = true;
         view_.ShowCongratulations(FirstBlock(kBack).BlockLeft / 3.0, FirstBlock(kBottom).BlockTop);
     }
+}
+
+void Game::CongratulationsClosed() {
+    if (std::exchange(congratulating_, false)) BobjClear();
 }
 
 void Game::FitLabel(Mes label) { view_.SetLabelVisible(label, LabelFits(view_.ScaleWidth(), view_.LabelWidth(label))); }

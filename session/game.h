@@ -38,7 +38,11 @@ public:
     void Tick();                   // one second of the game clock
     void Undo();                   // the Z key
     void Redo();                   // the Y key
-    void BobjClear();              // the congratulations window's OK
+    void BobjClear();              // forgets the move buttons; their drawing stays
+    // The congratulations window's OK: the won game's buttons are forgotten,
+    // so the finished net no longer reacts. Nothing when no window of this
+    // game is open (a new game came first).
+    void CongratulationsClosed();
 
     // Game > Start from number: exactly that game, whatever the options file
     // holds, which is neither read nor written. Its moves are this game's
@@ -153,6 +157,8 @@ private:
     // without shuffle, after a demonstration (its clock never ran), and once
     // the game has been won.
     std::int32_t recordMoves_ = 0;
+    // The congratulations window of this game is open.
+    bool congratulating_ = false;
     // The keyboard's focus mark: the button it is on (kept across games and
     // resizes) and whether it is shown.
     Move mark_{MoveKind::RowLeft, 1};

@@ -75,8 +75,10 @@ public:
     virtual void SetClockEnabled(bool enabled) = 0;
     virtual void PlayClick() = 0;
 
-    // Shows the congratulations window modally at a screen position in twips
-    // and returns when it has been closed.
+    // Shows the congratulations window modally at a screen position in twips.
+    // A window that can block returns when it has been closed, one that
+    // cannot (a page) returns at once; either way, its OK calls
+    // Game::CongratulationsClosed, and the game goes on from there.
     virtual void ShowCongratulations(double left, std::int32_t top) = 0;
     // A won game for the records, given just before the congratulations
     // window opens and at most once per game. A view without records

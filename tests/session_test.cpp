@@ -596,6 +596,34 @@ TEST(Win, LastMoveStopsTheClockAndOpensTheWindowBesideTheNet) {
     EXPECT_FALSE(s.view.clock);
 }
 
+// A window that cannot block (the page's) returns at once: the game goes on
+// when it says it closed, and only for the game it was opened for.
+TEST(Win, AWindowThatReturnsAtOnceEndsTheGameWhenItSaysItClosed) {
+    struct Case {
+        const char* what;
+        bool newGameFirst;  // a Start comes before the window says it closed
+        bool resizeFirst;   // the net is laid out again while it is open
+    };
+    for (const Case c :
+         {Case{"closed", false, false}, Case{"after a resize", false, true}, Case{"after a new game", true, false}}) {
+        Session s;
+        s.Start(3, {{1, 2}});
+        s.PressButton(2, 2);
+        ASSERT_EQ(s.view.congratulations.size(), 1u) << c.what;
+        EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), 18u) << c.what << ": open, the buttons are still there";
+        if (c.resizeFirst) s.game.Resize();
+        if (c.newGameFirst) s.Start(3, {{1, 2}});
+        s.game.CongratulationsClosed();
+        const std::size_t left = c.newGameFirst ? 18u : 0u;
+        EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), left) << c.what;
+        const std::int32_t clicks = s.game.ClickCount;
+        s.game.PressButton(Move{1, 1});  // wins nothing in either game
+        EXPECT_EQ(s.game.ClickCount, clicks + (c.newGameFirst ? 1 : 0)) << c.what;
+        s.game.CongratulationsClosed();  // a second close changes nothing
+        EXPECT_EQ(s.game.BoardState().ButtonObjs.size(), left) << c.what;
+    }
+}
+
 TEST(Win, SixFacesInOtherColoursCountAsWon) {
     Session s;
     s.Start(3, {{2, 1}, {2, 2}, {2, 3}, {1, 1}});

@@ -38,10 +38,6 @@ const QColor kBackground(224, 224, 224);
 constexpr int kDesignWidth = 6675;  // client area in twips when the window is restored
 constexpr int kDesignHeight = 5880;
 
-const QString kPracticeTitle = QStringLiteral("練習用の隠しコマンド");
-const QString kPracticePrompt = QStringLiteral(
-    "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
-
 // Game > Start from number: its box, and what it says of text it cannot use.
 const QString kNumberTitle = QStringLiteral("ゲーム番号から始める");
 const QString kNumberPrompt = QStringLiteral("ゲーム番号を半角で入力して下さい\r\n（例: 3-20-4093127）");
@@ -321,20 +317,13 @@ void frmCube::PracticeCommand() {
     QString text;
     {
         const ModalBox open(*this);
-        text = services_.dialogs.InputBox(this, kPracticeTitle, kPracticePrompt);
+        text = services_.dialogs.InputBox(this, QString::fromUtf8(kPracticeTitle), QString::fromUtf8(kPracticePrompt));
     }
     if (text.isEmpty()) return;
-    const PracticeMoves moves = ReadPracticeMoves(text.toStdString());
-    if (moves.status == PracticeMovesStatus::NotANumber) {
-        ShowMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
-                        .arg(text)
-                        .arg(kMaxDifficulty));
-        return;
-    }
-    if (moves.status == PracticeMovesStatus::OutOfRange) {
-        ShowMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。")
-                        .arg(kMaxDifficulty)
-                        .arg(text.trimmed()));
+    const std::string typed = text.toStdString();
+    const PracticeMoves moves = ReadPracticeMoves(typed);
+    if (moves.status != PracticeMovesStatus::Ok) {
+        ShowMessage(QString::fromStdString(PracticeMovesMessage(moves, typed)));
         return;
     }
     // The number of moves alone: the block count and the switch stay as the
@@ -476,7 +465,7 @@ void frmCube::PlayClick() { services_.sound.PlayClick(); }
 void frmCube::ShowCongratulations(double left, std::int32_t top) {
     {
         const ModalBox open(*this);
-        services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.BobjClear(); });
+        services_.dialogs.ShowCongratulations(this, scale_, left, top, [this] { game_.CongratulationsClosed(); });
     }
     if (OnWayland()) client_->setFocus();  // as after the about window
 }

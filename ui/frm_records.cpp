@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "options/difficulty_words.h"
+#include "records/records_list_texts.h"
 #include "session/game_number.h"
 
 namespace tessaro {
@@ -26,31 +26,13 @@ enum Column {
     kColumns
 };
 
-const QString kMark = QStringLiteral("★");
-// The header over the number of the game that set the best beside it.
-const QString kGameNumberHeader = QStringLiteral("ゲーム番号");
-// For a best set before games had numbers.
-const QString kNoGameNumber = QStringLiteral("不明");
+const QString kMark = QString::fromUtf8(kRecordsMark);
 constexpr int kMostRowsShown = 12;  // a longer list scrolls
 
-QString MovesText(std::int32_t moves) {
-    QString text = QStringLiteral("%1回").arg(moves);
-    if (const auto word = DifficultyWordForMoves(moves))
-        text += QStringLiteral(" (%1)").arg(QString::fromUtf8(word->data(), static_cast<qsizetype>(word->size())));
-    return text;
-}
-
-// "00時間01分05秒", as the game's clock shows it, but the hours run on past a day.
-QString RecordTimeText(std::int32_t seconds) {
-    const std::int32_t s = std::max(seconds, 0);
-    return QStringLiteral("%1時間%2分%3秒")
-        .arg(s / 3600, 2, 10, QLatin1Char('0'))
-        .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(s % 60, 2, 10, QLatin1Char('0'));
-}
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString GameNumberText(const RecordKey& key, const std::optional<std::int32_t>& seed) {
-    if (!seed) return kNoGameNumber;
+    if (!seed) return QString::fromUtf8(kRecordsNoGameNumber);
     return QString::fromStdString(FormatGameNumber({key.blockN, key.difficulty, *seed}));
 }
 
@@ -69,14 +51,17 @@ QTableWidgetItem* Cell(const QString& text, bool marked, Qt::Alignment alignment
 }  // namespace
 
 frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("記録"));
+    setWindowTitle(QString::fromUtf8(kRecordsTitle));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     grdRecords = new QTableWidget(static_cast<int>(table.entries.size()), kColumns, this);
-    grdRecords->setHorizontalHeaderLabels({QString(), QStringLiteral("ブロック数"), QStringLiteral("難易度"),
-                                           QStringLiteral("最短時間"), kGameNumberHeader,
-                                           QStringLiteral("最少クリック数"), kGameNumberHeader});
-    grdRecords->setAccessibleName(QStringLiteral("記録の一覧"));
+    QStringList headers{QString()};
+    for (const char* column : kRecordsColumns) headers << QString::fromUtf8(column);
+    // Each best is followed by the number of the game that set it.
+    headers.insert(kTimeGameColumn, QString::fromUtf8(kRecordsGameNumberHeader));
+    headers.insert(kClicksGameColumn, QString::fromUtf8(kRecordsGameNumberHeader));
+    grdRecords->setHorizontalHeaderLabels(headers);
+    grdRecords->setAccessibleName(QString::fromUtf8(kRecordsListName));
     grdRecords->verticalHeader()->hide();
     grdRecords->setSelectionMode(QAbstractItemView::NoSelection);
     grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -84,12 +69,11 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
     for (const auto& [key, best] : table.entries) {
         const bool marked = table.last == key;
         grdRecords->setItem(row, kMarkColumn, Cell(marked ? kMark : QString(), marked, Qt::AlignHCenter));
-        grdRecords->setItem(row, kBlocksColumn,
-                            Cell(QStringLiteral("%1×%1").arg(key.blockN), marked, Qt::AlignHCenter));
-        grdRecords->setItem(row, kMovesColumn, Cell(MovesText(key.difficulty), marked, Qt::AlignLeft));
-        grdRecords->setItem(row, kTimeColumn, Cell(RecordTimeText(best.seconds), marked, Qt::AlignRight));
+        grdRecords->setItem(row, kBlocksColumn, Cell(Text(RecordBlocksText(key.blockN)), marked, Qt::AlignHCenter));
+        grdRecords->setItem(row, kMovesColumn, Cell(Text(RecordMovesText(key.difficulty)), marked, Qt::AlignLeft));
+        grdRecords->setItem(row, kTimeColumn, Cell(Text(RecordTimeText(best.seconds)), marked, Qt::AlignRight));
         grdRecords->setItem(row, kTimeGameColumn, Cell(GameNumberText(key, best.secondsSeed), marked, Qt::AlignLeft));
-        grdRecords->setItem(row, kClicksColumn, Cell(QStringLiteral("%1回").arg(best.clicks), marked, Qt::AlignRight));
+        grdRecords->setItem(row, kClicksColumn, Cell(Text(RecordClicksText(best.clicks)), marked, Qt::AlignRight));
         grdRecords->setItem(row, kClicksGameColumn, Cell(GameNumberText(key, best.clicksSeed), marked, Qt::AlignLeft));
         ++row;
     }
@@ -107,15 +91,12 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
                                2 * grdRecords->frameWidth());
     grdRecords->horizontalHeader()->setStretchLastSection(true);
 
-    lblEmpty = new QLabel(
-        QStringLiteral("まだ記録はありません。\n難易度のあるゲームを解くと、ブロック数と難易度ごとに\n"
-                       "最短時間と最少クリック数がここに残ります。"),
-        this);
-    lblMark = new QLabel(QStringLiteral("%1 は最後に記録を更新したゲームです。").arg(kMark), this);
+    lblEmpty = new QLabel(QString::fromUtf8(kRecordsEmpty), this);
+    lblMark = new QLabel(QString::fromUtf8(kRecordsMarkNote), this);
     lblStatus = new QLabel(status, this);
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdOK = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdOK = new QPushButton(QString::fromUtf8(kRecordsClose), this);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

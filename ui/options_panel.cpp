@@ -17,6 +17,7 @@
 
 #include "options/difficulty_words.h"
 #include "options/number_text.h"
+#include "options/panel_texts.h"
 #include "ui/caption_fit.h"
 
 namespace tessaro {
@@ -32,23 +33,7 @@ constexpr int kWidth = 3165, kHeight = 3255;
 // the room beside its control leaves at least this much.
 constexpr int kClosest = 105;
 
-const char16_t kTabCaption[] = u"Option";
-const char16_t kComboStartText[] = u"Combo1";
-const char16_t kBlockCountCaption[] = u"N of Block";
-const char16_t kDifficultyCaption[] = u"Difficulty";
-const char16_t kShowShuffleCaption[] = u"  Can see the shuffle";
-const char16_t kDemonstrationCaption[] = u"Can see the Demonstration";
-const char16_t kOkCaption[] = u"ＯＫ";
-const char16_t kCancelCaption[] = u"Cancel";
-
-const char16_t kNotANumberMessage[] =
-    u"ブロック数（N of Block）が数値になっていません。\n"
-    u"半角の数字で 2 から 10 までの数を入力して下さい。";
-const char16_t kOutOfRangeMessage[] =
-    u"ブロック数（N of Block）の数値が大きすぎるか小さすぎます。\n"
-    u"半角の数字で 2 から 10 までの数を入力して下さい。";
-
-QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+QString Text(const char* text) { return QString::fromUtf8(text); }
 
 // Shows a value in a box, with the box's entry on the same value, so that
 // the arrow keys and the mouse wheel step on from what is shown. A value
@@ -78,7 +63,8 @@ protected:
     }
 };
 
-QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries) {
+template <std::size_t n>
+QComboBox* MakeCombo(QWidget* parent, const char* const (&entries)[n]) {
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     // Typed text stays typed text: it is neither added to the list nor
@@ -89,7 +75,7 @@ QComboBox* MakeCombo(QWidget* parent, std::initializer_list<const char*> entries
     // Measured by its entries from the start, not only once shown: the panel
     // fits the box to its longest entry before it first shows.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    ShowInBox(combo, Text(kComboStartText));
+    ShowInBox(combo, Text(kPanelComboStartText));
     combo->installEventFilter(new StepFromShown(combo));
     return combo;
 }
@@ -100,22 +86,22 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
     : QTabWidget(parent), store_(store), scale_(scale) {
     setObjectName(QStringLiteral("sstOption"));
     page_ = new QWidget;
-    addTab(page_, Text(kTabCaption));
+    addTab(page_, Text(kPanelTabCaption));
     // Only the controls on the page take part in the tab order.
     tabBar()->setFocusPolicy(Qt::NoFocus);
 
     lblOption_[0] = new QLabel(Text(kBlockCountCaption), page_);
-    cmbOption_[0] = MakeCombo(page_, {"2", "3", "4", "5", "6", "7", "8", "9", "10"});
+    cmbOption_[0] = MakeCombo(page_, kBlockCountEntries);
     lblOption_[1] = new QLabel(Text(kDifficultyCaption), page_);
-    cmbOption_[1] = MakeCombo(page_, {"Ultra", "Hard", "Usuall", "Easy", "Practice"});
+    cmbOption_[1] = MakeCombo(page_, kDifficultyEntries);
     // Each box is named by its caption, for screen readers.
     lblOption_[0]->setBuddy(cmbOption_[0]);
     lblOption_[1]->setBuddy(cmbOption_[1]);
     chkOption_[0] = new QCheckBox(Text(kShowShuffleCaption), page_);
     chkOption_[0]->setChecked(true);
     chkOption_[1] = new QCheckBox(Text(kDemonstrationCaption), page_);
-    cmdOk_ = new QPushButton(Text(kOkCaption), page_);
-    cmdCancel_ = new QPushButton(Text(kCancelCaption), page_);
+    cmdOk_ = new QPushButton(Text(kPanelOkCaption), page_);
+    cmdCancel_ = new QPushButton(Text(kPanelCancelCaption), page_);
     // Outside a dialog these only act while the button has the focus; Enter
     // and Esc everywhere else in the panel reach keyPressEvent below.
     cmdOk_->setDefault(true);
@@ -244,7 +230,8 @@ void OptionsPanel::cmdOk_Click() {
     const WholeNumber blockCount = ParseWholeNumber(cmbOption_[0]->currentText().toStdString());
     if (!blockCount.ok()) {
         // Nothing is taken from the panel until the whole of it can be.
-        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kOutOfRangeMessage : kNotANumberMessage));
+        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kBlockCountOutOfRangeMessage
+                                                                           : kBlockCountNotANumberMessage));
         FocusBlockCount();
         return;
     }

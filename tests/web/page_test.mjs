@@ -1,0 +1,410 @@
+// The page in headless Chromium, driven by Playwright: games won with the
+// mouse, the keyboard and a finger, the canvas compared pixel for pixel with
+// the desktop's drawing, the storage, the windows' accessibility, and play
+// with the network gone. One browser for every test; every wait is for an
+// event or a condition, with a deadline.
+//
+//   node --test page_test.mjs   (TESSARO_SITE, TESSARO_NET_PIXELS, CHROMIUM)
+import {describe, it, before, after} from 'node:test';
+import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
+import {readFileSync} from 'node:fs';
+import {join, dirname} from 'node:path';
+import {fileURLToPath} from 'node:url';
+import {chromium} from 'playwright-core';
+import {serve} from '../../web/serve.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const site = process.env.TESSARO_SITE || join(here, '../../build-web/site');
+const netPixels = process.env.TESSARO_NET_PIXELS || join(here, '../../build/tests/net_pixels');
+const axeSource = readFileSync(join(here, 'node_modules/axe-core/axe.min.js'), 'utf8');
+const DEADLINE = 15000;  // ms, for any one condition
+const OPTIONS_KEY = 'tessaro.GameOpt.dat';
+const RECORDS_KEY = 'tessaro.records.txt';
+
+// Playwright gives the browser a new, empty profile of its own.
+let server, browser, url;
+
+before(async () => {
+  server = await serve(site);
+  url = `http://127.0.0.1:${server.address().port}/`;
+  browser = await chromium.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// The options record as the page keeps it: 10 bytes, 20 hex digits.
+function optionsText(blockN, difficulty, showShuffle) {
+  const bytes = Buffer.alloc(10);
+  bytes.writeInt32LE(blockN, 0);
+  bytes.writeInt32LE(difficulty, 4);
+  bytes.writeInt16LE(showShuffle, 8);
+  return bytes.toString('hex');
+}
+
+function shuffleOf(seed, n, moves) {
+  return execFileSync(netPixels, ['shuffle', String(seed), String(n), String(moves)], {encoding: 'utf8'})
+      .trim().split('\n').filter(Boolean).map((line) => line.split(' ').map(Number));
+}
+
+const reverse = ([kind, line]) => [kind % 2 === 1 ? kind + 1 : kind - 1, line];
+
+// A page with its own storage, whose shuffles come from `seed`, and whose
+// stored values are set before it loads.
+async function openPage({seed = 7, stored = {}, viewport = {width: 1024, height: 700}, ratio = 1, touch = false,
+                         noStorage = false} = {}) {
+  const context = await browser.newContext({viewport, deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch});
+  await context.addInitScript(({seed, stored, noStorage}) => {
+    // The shuffle's seed is what the page draws from crypto: known here.
+    crypto.getRandomValues = (array) => {
+      array[0] = seed;
+      if (array.length > 1) array[1] = 0;
+      return array;
+    };
+    if (noStorage) {
+      Object.defineProperty(window, 'localStorage', {get() { throw new DOMException('denied', 'SecurityError'); }});
+    } else if (!sessionStorage.getItem('seeded')) {
+      sessionStorage.setItem('seeded', '1');
+      for (const [key, value] of Object.entries(stored)) localStorage.setItem(key, value);
+    }
+  }, {seed, stored, noStorage});
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(url);
+  await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
+  return {context, page, errors};
+}
+
+async function startGame(page) {
+  await page.click('#mnuGame');
+  await page.click('#mnuStart');
+  // Play begins when the clock's label shows.
+  await page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                             {timeout: DEADLINE});
+}
+
+async function clickButton(page, [kind, line]) {
+  const box = await page.locator(`button.move[data-kind="${kind}"][data-line="${line}"]`).boundingBox();
+  assert.ok(box, `button ${kind},${line}`);
+  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+}
+
+const label = (page, i) => page.locator(`#lblMes${i}`).textContent();
+
+async function waitForDialog(page, id) {
+  await page.waitForFunction((id) => document.getElementById(id).open, id, {timeout: DEADLINE});
+}
+
+// The pages wait for the splash, the shuffle and the browser far more than
+// they compute: three at a time.
+describe('the page in headless Chromium', {concurrency: 3}, () => {
+  it('a 3 x 3 game from a known shuffle is won with the mouse, and the records keep it across a reload', async () => {
+    const {context, page, errors} = await openPage({seed: 11, stored: {[OPTIONS_KEY]: optionsText(3, 5, 0)}});
+    await startGame(page);
+    const shuffle = shuffleOf(11, 3, 5);
+    for (const move of [...shuffle].reverse()) await clickButton(page, reverse(move));
+    await waitForDialog(page, 'congratulations');
+    assert.equal(await page.locator('#Label1').textContent(), 'おめでとう');
+    assert.equal(await label(page, 0), '現在全色一致している面数は　6　面です');
+    assert.equal(await label(page, 2), '今までのクリック回数は　5　回です');
+    // Beside the net: a third of face 3's left edge, face 5's top.
+    const place = await page.locator('#congratulations').boundingBox();
+    assert.ok(place.x > 0 && place.y > 100, JSON.stringify(place));
+    await page.keyboard.press('Escape');
+    assert.ok(await page.evaluate(() => document.getElementById('congratulations').open), 'Esc does not close it');
+    await page.click('#cmdCongratulationsOK');
+    assert.equal(await page.locator('button.move').count(), 0, 'the won net has no buttons');
+    await page.mouse.click(10, 300);
+    assert.equal(await label(page, 2), '今までのクリック回数は　5　回です');
+
+    const records = await page.evaluate((key) => localStorage.getItem(key), RECORDS_KEY);
+    assert.match(records, /^Tessaro records 1\n3 5 \d+ 5 last\n$/);
+    await page.reload();
+    await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
+    await page.click('#mnuGame');
+    await page.click('#mnuRecords');
+    await waitForDialog(page, 'records');
+    const row = await page.locator('#records-rows tr').first().locator('td').allTextContents();
+    assert.deepEqual(row.slice(0, 3), ['★', '3×3', '5回 (Easy)']);
+    assert.equal(row[4], '5回');
+    // Closed, the window gives the keys back at once.
+    await page.click('#cmdRecordsClose');
+    await page.keyboard.press('Shift+S');
+    await waitForDialog(page, 'input-box');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  for (const ratio of [1, 1.5, 2]) {
+    it(`the canvas is the desktop's drawing, pixel for pixel, at a device pixel ratio of ${ratio}`, async () => {
+      const {context, page} = await openPage({seed: 5, ratio, viewport: {width: 801, height: 577},
+                                              stored: {[OPTIONS_KEY]: optionsText(3, 6, 0)}});
+      await startGame(page);
+      const moves = shuffleOf(5, 3, 6);
+      await clickButton(page, [4, 2]);
+      moves.push([4, 2]);
+      const shot = await page.evaluate(() => {
+        const canvas = document.getElementById('net-canvas');
+        const client = document.getElementById('client');
+        const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        let text = '';
+        for (let i = 0; i < data.length; i += 32768) text += String.fromCharCode(...data.subarray(i, i + 32768));
+        return {width: canvas.width, height: canvas.height, cssWidth: client.clientWidth,
+                cssHeight: client.clientHeight, pixels: btoa(text)};
+      });
+      const desktop = execFileSync(netPixels, ['draw', String(shot.cssWidth), String(shot.cssHeight), String(ratio), '3',
+                                               ...moves.flat().map(String)], {maxBuffer: 1 << 28});
+      assert.equal(shot.width, Math.ceil(shot.cssWidth * ratio));
+      const canvas = Buffer.from(shot.pixels, 'base64');
+      assert.equal(canvas.length, desktop.length, 'the same size');
+      let differing = 0, first = -1;
+      for (let i = 0; i < canvas.length; ++i) {
+        if (canvas[i] !== desktop[i]) {
+          ++differing;
+          if (first < 0) first = i;
+        }
+      }
+      assert.equal(differing, 0, `bytes differ, the first at pixel ${first >> 2} (x ${(first >> 2) % shot.width})`);
+      await context.close();
+    });
+  }
+
+  it('a game is started and won with the keyboard alone, after the practice command sets one shuffle move',
+       async () => {
+    // A seed whose one move is kind 2 on line 1: the first button takes it back.
+    let seed = 1;
+    while (JSON.stringify(shuffleOf(seed, 3, 1)) !== '[[2,1]]') ++seed;
+    const {context, page, errors} = await openPage({seed, stored: {[OPTIONS_KEY]: optionsText(3, 5, 0)}});
+    await page.keyboard.press('Shift+S');
+    await waitForDialog(page, 'input-box');
+    assert.equal(await page.locator('#input-title').textContent(), '練習用の隠しコマンド');
+    await page.keyboard.type('1');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate((key) => localStorage.getItem(key), OPTIONS_KEY), optionsText(3, 1, 0));
+    await page.keyboard.press('Alt+G');
+    await page.keyboard.press('s');
+    await page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                               {timeout: DEADLINE});
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await page.evaluate(() => document.activeElement.textContent), '1行目を左へ');
+    assert.ok(await page.locator('#mark').isVisible());
+    await page.keyboard.press('Space');
+    await waitForDialog(page, 'congratulations');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdCongratulationsOK');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => document.getElementById('congratulations').open), false);
+    // Quit: the game ends and the page starts over, splash first.
+    await page.keyboard.press('Alt+G');
+    await page.keyboard.press('q');
+    assert.ok(await page.locator('#splash').isVisible());
+    await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
+    assert.equal(await page.locator('button.move').count(), 0);
+    assert.equal(await page.locator('.mes.shown').count(), 0);
+    assert.equal(await page.locator('#net-description').textContent(), 'ゲームはまだ始まっていません');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  it('the options round-trip byte for byte through the panel and a reload', async () => {
+    // 7 moves set by the practice command, and the shuffle switch as 01 00.
+    const {context, page} = await openPage({stored: {[OPTIONS_KEY]: '05000000070000000100'}});
+    await page.keyboard.press('Alt+O');
+    assert.equal(await page.inputValue('#cmbOption0'), '5');
+    assert.equal(await page.inputValue('#cmbOption1'), 'Combo1', 'no word for 7 moves');
+    assert.ok(await page.isChecked('#chkOption0'));
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'cmbOption0');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate((key) => localStorage.getItem(key), OPTIONS_KEY), '0500000007000000ffff');
+
+    await page.keyboard.press('Alt+O');
+    await page.fill('#cmbOption0', 'ten');
+    await page.keyboard.press('Enter');
+    await waitForDialog(page, 'message-box');
+    assert.match(await page.locator('#message-text').textContent(), /ブロック数（N of Block）が数値になっていません/);
+    await page.keyboard.press('Enter');
+    await page.fill('#cmbOption0', '10');
+    await page.fill('#cmbOption1', 'Ultra');
+    await page.click('#cmdOk');
+    assert.equal(await page.evaluate((key) => localStorage.getItem(key), OPTIONS_KEY), '0a00000028000000ffff');
+    await page.reload();
+    await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
+    await page.click('#mnuOption');
+    assert.equal(await page.inputValue('#cmbOption0'), '10');
+    assert.equal(await page.inputValue('#cmbOption1'), 'Ultra');
+    await page.keyboard.press('Escape');
+    assert.ok(await page.locator('#options').isHidden());
+    await context.close();
+  });
+
+  it('stored data that cannot be read is told and kept; without storage the game plays and tells once',
+       async () => {
+    const bad = 'Tessaro records 1\n3 5 x\n';
+    const {context, page, errors} = await openPage({seed: 3, stored: {[OPTIONS_KEY]: 'not a record',
+                                                                     [RECORDS_KEY]: bad}});
+    await page.click('#mnuGame');
+    await page.click('#mnuStart');
+    await waitForDialog(page, 'message-box');
+    assert.match(await page.locator('#message-text').textContent(), /^オプションを読み込めませんでした。/);
+    await page.click('#cmdMessageOK');
+    await page.click('#mnuGame');
+    await page.click('#mnuRecords');
+    await waitForDialog(page, 'message-box');
+    assert.match(await page.locator('#message-text').textContent(), /記録ファイルを読めませんでした。[^]*2行目/);
+    await page.click('#cmdMessageOK');
+    await waitForDialog(page, 'records');
+    await page.click('#cmdRecordsClose');
+    assert.equal(await page.evaluate((key) => localStorage.getItem(key), RECORDS_KEY), bad, 'left as it was');
+    await context.close();
+
+    const blocked = await openPage({noStorage: true});
+    await blocked.page.click('#mnuGame');
+    await blocked.page.click('#mnuStart');
+    await waitForDialog(blocked.page, 'message-box');
+    assert.match(await blocked.page.locator('#message-text').textContent(), /保存領域を使えません/);
+    await blocked.page.click('#cmdMessageOK');
+    await blocked.page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                                       {timeout: DEADLINE});
+    await blocked.page.click('#mnuGame');
+    await blocked.page.click('#mnuStart');
+    await blocked.page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                                       {timeout: DEADLINE});
+    assert.equal(await blocked.page.evaluate(() => document.getElementById('message-box').open), false, 'told once');
+    assert.deepEqual([...errors, ...blocked.errors], []);
+    await blocked.context.close();
+  });
+
+  it('the demonstration points the smiley at its buttons, and Esc ends it with the cube solved', async () => {
+    const {context, page, errors} = await openPage({seed: 6, stored: {[OPTIONS_KEY]: optionsText(3, 5, -1)}});
+    await page.keyboard.press('Alt+O');
+    await page.check('#chkOption1');
+    await page.click('#cmdOk');
+    await page.click('#mnuGame');
+    await page.click('#mnuStart');
+    await page.waitForFunction(() => !document.getElementById('demo-pointer').hidden, null, {timeout: DEADLINE});
+    assert.equal(await label(page, 3), 'ただいまデモ中につき自動操作中');
+    assert.ok(await page.isDisabled('#mnuGame') && await page.isDisabled('#mnuOption'));
+    assert.ok(await page.evaluate(() => document.body.classList.contains('invisible-pointer')));
+    // The smiley stands on the button that takes the last shuffle move back.
+    const [kind, line] = reverse(shuffleOf(6, 3, 5)[4]);
+    await page.waitForFunction(([kind, line]) => {
+      const pointer = document.getElementById('demo-pointer').getBoundingClientRect();
+      const button = document.querySelector(`button.move[data-kind="${kind}"][data-line="${line}"]`)
+                         .getBoundingClientRect();
+      return Math.abs(pointer.left - button.left) < 1 && Math.abs(pointer.top - button.top) < 1;
+    }, [kind, line], {timeout: DEADLINE});
+    await page.keyboard.press('Escape');
+    assert.ok(await page.locator('#demo-pointer').isHidden());
+    assert.ok(await page.isEnabled('#mnuGame'));
+    assert.equal(await page.locator('#net-description').textContent(), '現在全色一致している面数は　6　面です');
+    assert.equal(await page.evaluate(() => document.getElementById('congratulations').open), false,
+                 'a demonstration never wins');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  it('records that cannot be read are kept under a second name when the next win is saved', async () => {
+    const bad = 'not the records\n';
+    const {context, page} = await openPage({seed: 2, stored: {[OPTIONS_KEY]: optionsText(2, 1, 0),
+                                                              [RECORDS_KEY]: bad}});
+    await startGame(page);
+    await clickButton(page, reverse(shuffleOf(2, 2, 1)[0]));
+    await waitForDialog(page, 'message-box');
+    assert.match(await page.locator('#message-text').textContent(), /「tessaro\.records-bad-1\.txt」として/);
+    await page.click('#cmdMessageOK');
+    await waitForDialog(page, 'congratulations');
+    const kept = await page.evaluate(() => [localStorage.getItem('tessaro.records-bad-1.txt'),
+                                            localStorage.getItem('tessaro.records.txt')]);
+    assert.equal(kept[0], bad);
+    assert.match(kept[1], /^Tessaro records 1\n2 1 \d+ 1 last\n$/);
+    await context.close();
+  });
+
+  async function axe(page, what) {
+    await page.addScriptTag({content: axeSource});
+    const result = await page.evaluate(() => window.axe.run(document, {resultTypes: ['violations']}));
+    const serious = result.violations.filter((v) => v.impact === 'serious' || v.impact === 'critical');
+    assert.deepEqual(serious.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`), [], what);
+  }
+
+  it('axe-core finds nothing serious on the page, the options panel and the windows', async () => {
+    const {context, page} = await openPage({seed: 9, stored: {[OPTIONS_KEY]: optionsText(2, 1, 0)}});
+    await startGame(page);
+    await axe(page, 'the page');
+    await page.click('#mnuOption');
+    await axe(page, 'the options panel');
+    await page.click('#cmdCancel');
+    await page.click('#mnuAbout');
+    await waitForDialog(page, 'about');
+    await axe(page, 'the about window');
+    await page.click('#cmdSysInfo');
+    await waitForDialog(page, 'message-box');
+    assert.equal(await page.locator('#message-text').textContent(), '現時点ではｼｽﾃﾑ情報を使用できません');
+    await page.click('#cmdMessageOK');
+    await page.click('#cmdAboutOK');
+    await clickButton(page, reverse(shuffleOf(9, 2, 1)[0]));
+    await waitForDialog(page, 'congratulations');
+    await axe(page, 'the congratulations window');
+    await page.click('#cmdCongratulationsOK');
+    await page.click('#mnuGame');
+    await page.click('#mnuRecords');
+    await waitForDialog(page, 'records');
+    await axe(page, 'the records window');
+    await context.close();
+  });
+
+  it('once loaded, the page plays with the network gone, and can be installed as an app', async () => {
+    const {context, page} = await openPage();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null || location.reload(), null,
+                               {timeout: DEADLINE});
+    // What a browser needs to offer to install it: nothing is missing but a
+    // profile of the player's own (the test's is a private one).
+    const cdp = await context.newCDPSession(page);
+    const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito'), []);
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
+    await startGame(page);
+    assert.ok(await page.locator('button.move').count() > 0);
+    await context.close();
+  });
+
+  it('a finger plays in a 390 x 844 phone viewport, and the windows fit a 360 pixel width', async () => {
+    const {context, page, errors} = await openPage({seed: 4, touch: true, viewport: {width: 390, height: 844},
+                                                    stored: {[OPTIONS_KEY]: optionsText(3, 5, 0)}});
+    await page.tap('#mnuGame');
+    await page.tap('#mnuStart');
+    await page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                               {timeout: DEADLINE});
+    const net = await page.locator('#client').boundingBox();
+    const box = await page.locator('button.move[data-kind="1"][data-line="1"]').boundingBox();
+    assert.ok(box.x >= net.x && box.x + box.width <= net.x + net.width, 'the net fits the screen');
+    await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    await page.waitForFunction(() => document.getElementById('lblMes2').textContent.includes('　1　'), null,
+                               {timeout: DEADLINE});
+    await page.setViewportSize({width: 360, height: 740});
+    for (const [menu, dialog] of [['#mnuAbout', '#about']]) {
+      await page.tap(menu);
+      // The whole window, its last control among it, not only its frame.
+      for (const part of [dialog, '#cmdSysInfo', '#picIcon0']) {
+        const rect = await page.locator(part).boundingBox();
+        assert.ok(rect.x >= 0 && rect.x + rect.width <= 360, `${part} fits: ${JSON.stringify(rect)}`);
+      }
+      await page.tap('#cmdAboutOK');
+    }
+    await page.tap('#mnuOption');
+    const panel = await page.locator('#options').boundingBox();
+    assert.ok(panel.x + panel.width <= 360);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+});
