@@ -581,9 +581,14 @@ var Page = {
   // comes later.
   modalOpen: function () { return document.querySelector('dialog[open]') !== null; },
   dialogClosed: function (dialog) {
+    // The close event comes a moment after the window closed: a key pressed
+    // meanwhile (Alt+G opening the menu) may have put the focus somewhere
+    // already, and there it stays.
+    var active = document.activeElement;
+    var unplaced = !active || active === document.body || dialog.contains(active);
     var back = dialog.returnFocus;
-    if (back && back !== document.body && document.contains(back) && back.focus) back.focus({preventScroll: true});
-    else Page.net.focus({preventScroll: true});
+    var backThere = back && back !== document.body && document.contains(back) && back.focus;
+    if (unplaced) (backThere ? back : Page.net).focus({preventScroll: true});
     if (dialog.id === 'message-box') Page.nextMessage();
     if (!Page.modalOpen() && Page.stepHeld) {
       Page.stepHeld = false;
