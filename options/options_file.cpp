@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "options/file_error_text.h"
+#include "options/marked_text.h"
 
 namespace tessaro {
 
@@ -121,17 +122,19 @@ FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path&
 
 std::string OptionsFileMessage(const FileResult& result, bool saving) {
     // Permission to what: the file is not even there, and cannot be made.
-    const std::string reason = result.missing
-                                   ? "ファイルがありません。このフォルダには書き込めないため、作ることもできません。"
-                                   : FileErrorReason(result.errorCode);
-    std::string text = saving ? "オプションを保存できませんでした。" : "オプションを読み込めませんでした。";
-    text += "\n";
-    text += result.path.string();
-    text += "\n";
-    text += reason;
-    if (saving) text += "\n設定はこの実行中だけ有効です。";
-    else text += "\n今ある設定のまま続けます。";
-    return text;
+    const std::string reason =
+        result.missing ? TESSARO_TEXT("options_file",
+                                      "ファイルがありません。このフォルダには書き込めないため、作ることもできません。")
+                       : FileErrorReason(result.errorCode);
+    //: %1 is the options file, %2 why it could not be saved.
+    if (saving)
+        return FillText(
+            TESSARO_TEXT("options_file", "オプションを保存できませんでした。\n%1\n%2\n設定はこの実行中だけ有効です。"),
+            {result.path.string(), reason});
+    //: %1 is the options file, %2 why it could not be read.
+    return FillText(
+        TESSARO_TEXT("options_file", "オプションを読み込めませんでした。\n%1\n%2\n今ある設定のまま続けます。"),
+        {result.path.string(), reason});
 }
 
 }  // namespace tessaro

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "options/file_error_text.h"
+#include "options/marked_text.h"
 
 namespace tessaro {
 
@@ -18,9 +19,9 @@ void RecordsStore::Tell(const std::string& text) {
 
 void RecordsStore::TellNoPlace() {
     if (std::exchange(noPlaceTold_, true)) return;
-    Tell(
-        "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
-        "記録はこの実行中だけ残ります。");
+    Tell(TESSARO_TEXT("records_store",
+                      "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
+                      "記録はこの実行中だけ残ります。"));
 }
 
 void RecordsStore::Found(const RecordsLoad& load, const std::filesystem::path& setAside) {
@@ -32,14 +33,20 @@ void RecordsStore::Found(const RecordsLoad& load, const std::filesystem::path& s
     if (told) return;
     const std::string reason = load.status == RecordsFileStatus::Unreadable ? FileErrorReason(load.errorCode)
                                                                             : RecordsTextErrorReason(load.parsed);
-    const std::string what = "記録ファイルを読めませんでした。\n" + File().string() + "\n" + reason + "\n";
+    //: %1 is the records file, %2 why it could not be read; what the game does about it follows.
+    const std::string what = FillText(TESSARO_TEXT("records_store", "記録ファイルを読めませんでした。\n%1\n%2\n"),
+                                      {File().string(), reason});
     if (setAside.empty()) {
         Tell(what +
-             "記録は空の表から始めます。このファイルには手を付けず、次に記録を保存するときに"
-             "「records-bad-1.txt」のような名前で同じフォルダに残します。オプションには影響しません。");
+             TESSARO_TEXT("records_store",
+                          "記録は空の表から始めます。このファイルには手を付けず、次に記録を保存するときに"
+                          "「records-bad-1.txt」のような名前で同じフォルダに残します。オプションには影響しません。"));
     } else {
-        Tell(what + "このファイルは「" + setAside.filename().string() +
-             "」として同じフォルダに残し、記録は新しいファイルに始めました。オプションには影響しません。");
+        //: %1 is the new name of the file that could not be read.
+        Tell(what + FillText(TESSARO_TEXT("records_store",
+                                          "このファイルは「%1」として同じフォルダに残し、"
+                                          "記録は新しいファイルに始めました。オプションには影響しません。"),
+                             {setAside.filename().string()}));
     }
 }
 
@@ -75,9 +82,12 @@ void RecordsStore::AddWin(const WonGame& game) {
         return;
     }
     if (!unsaved_) {
-        Tell("記録を保存できませんでした。\n" + File().string() + "\n" + FileErrorReason(saved.errorCode) +
-             "\nそれまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
-             "次に記録を更新したときにもう一度保存します。");
+        //: %1 is the records file, %2 why it could not be saved.
+        Tell(FillText(TESSARO_TEXT("records_store",
+                                   "記録を保存できませんでした。\n%1\n%2\n"
+                                   "それまでの記録ファイルはそのまま残っています。今回の記録はこの実行中だけ有効で、"
+                                   "次に記録を更新したときにもう一度保存します。"),
+                      {File().string(), FileErrorReason(saved.errorCode)}));
     }
     unsaved_ = true;
 }
@@ -85,10 +95,15 @@ void RecordsStore::AddWin(const WonGame& game) {
 std::string RecordsStore::TakeMessage() { return std::exchange(message_, {}); }
 
 std::string RecordsStore::StatusLine() const {
-    if (folder_.empty()) return "記録の保存先がないため、記録はこの実行中だけ残ります。";
-    if (unsaved_) return "最新の記録はまだ保存できていません: " + File().string();
-    if (fileBad_) return "読めなかった記録ファイルはそのまま残しています: " + File().string();
-    return "記録ファイル: " + File().string();
+    if (folder_.empty()) return TESSARO_TEXT("records_store", "記録の保存先がないため、記録はこの実行中だけ残ります。");
+    const std::string file = File().string();
+    //: %1 is the records file.
+    if (unsaved_) return FillText(TESSARO_TEXT("records_store", "最新の記録はまだ保存できていません: %1"), {file});
+    //: %1 is the records file.
+    if (fileBad_)
+        return FillText(TESSARO_TEXT("records_store", "読めなかった記録ファイルはそのまま残しています: %1"), {file});
+    //: %1 is the records file.
+    return FillText(TESSARO_TEXT("records_store", "記録ファイル: %1"), {file});
 }
 
 }  // namespace tessaro
