@@ -20,6 +20,7 @@
 #include "ui/client_area.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
+#include "ui/game_language.h"
 #include "ui/net_accessible.h"
 #include "ui/options_panel.h"
 #include "ui/pictures.h"
@@ -35,10 +36,6 @@ namespace {
 const QColor kBackground(224, 224, 224);
 constexpr int kDesignWidth = 6675;  // client area in twips when the window is restored
 constexpr int kDesignHeight = 5880;
-
-const QString kPracticeTitle = QStringLiteral("練習用の隠しコマンド");
-const QString kPracticePrompt = QStringLiteral(
-    "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -247,20 +244,23 @@ void frmCube::PracticeCommand() {
     QString text;
     {
         const ModalBox open(*this);
-        text = services_.dialogs.InputBox(this, kPracticeTitle, kPracticePrompt);
+        text = services_.dialogs.InputBox(
+            this, Tr("frmCube", "練習用の隠しコマンド"),
+            Tr("frmCube",
+               "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように"));
     }
     if (text.isEmpty()) return;
     const PracticeMoves moves = ReadPracticeMoves(text.toStdString());
     if (moves.status == PracticeMovesStatus::NotANumber) {
-        ShowMessage(QStringLiteral("「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
-                        .arg(text)
-                        .arg(kMaxDifficulty));
+        //: %1 is what the player typed, %2 the most shuffle moves.
+        ShowMessage(Tr("frmCube", "「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。")
+                        .arg(text, QString::number(kMaxDifficulty)));
         return;
     }
     if (moves.status == PracticeMovesStatus::OutOfRange) {
-        ShowMessage(QStringLiteral("シャッフルの回数は0から%1までです。\n%2 は使えません。")
-                        .arg(kMaxDifficulty)
-                        .arg(text.trimmed()));
+        //: %1 is the most shuffle moves, %2 the number the player typed.
+        ShowMessage(Tr("frmCube", "シャッフルの回数は0から%1までです。\n%2 は使えません。")
+                        .arg(QString::number(kMaxDifficulty), text.trimmed()));
         return;
     }
     // The number of moves alone: the block count and the switch stay as the
@@ -376,7 +376,9 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     QLabel* l = Label(Mes::Notice);
     labelTops_[static_cast<std::size_t>(Mes::Notice)] = scale_.ToPixels(top);
     l->move(scale_.ToPixels(left), scale_.ToPixels(top));
-    l->setText(QString::fromStdString(text));
+    // The session's notice is a marked constant (kDemoNotice), shown here in
+    // the player's language.
+    l->setText(Tr("game_texts", text.c_str()));
     l->setAutoFillBackground(false);  // no background
     l->setFrameStyle(QFrame::NoFrame);
     QPalette palette = l->palette();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "options/difficulty_words.h"
+#include "ui/game_language.h"
 
 namespace tessaro {
 
@@ -19,8 +20,11 @@ enum Column { kMarkColumn, kBlocksColumn, kMovesColumn, kTimeColumn, kClicksColu
 const QString kMark = QStringLiteral("★");
 constexpr int kMostRowsShown = 12;  // a longer list scrolls
 
+//: A number of shuffle moves or of clicks in the records list.
+QString TimesText(std::int32_t times) { return Tr("frmRecords", "%1回").arg(times); }
+
 QString MovesText(std::int32_t moves) {
-    QString text = QStringLiteral("%1回").arg(moves);
+    QString text = TimesText(moves);
     if (const auto word = DifficultyWordForMoves(moves))
         text += QStringLiteral(" (%1)").arg(QString::fromUtf8(word->data(), static_cast<qsizetype>(word->size())));
     return text;
@@ -29,7 +33,8 @@ QString MovesText(std::int32_t moves) {
 // "00時間01分05秒", as the game's clock shows it, but the hours run on past a day.
 QString RecordTimeText(std::int32_t seconds) {
     const std::int32_t s = std::max(seconds, 0);
-    return QStringLiteral("%1時間%2分%3秒")
+    //: A time in the records list: %1 hours, %2 minutes, %3 seconds, two digits each.
+    return Tr("frmRecords", "%1時間%2分%3秒")
         .arg(s / 3600, 2, 10, QLatin1Char('0'))
         .arg(s / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(s % 60, 2, 10, QLatin1Char('0'));
@@ -50,13 +55,13 @@ QTableWidgetItem* Cell(const QString& text, bool marked, Qt::Alignment alignment
 }  // namespace
 
 frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("記録"));
+    setWindowTitle(Tr("frmRecords", "記録"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     grdRecords = new QTableWidget(static_cast<int>(table.entries.size()), kColumns, this);
-    grdRecords->setHorizontalHeaderLabels({QString(), QStringLiteral("ブロック数"), QStringLiteral("難易度"),
-                                           QStringLiteral("最短時間"), QStringLiteral("最少クリック数")});
-    grdRecords->setAccessibleName(QStringLiteral("記録の一覧"));
+    grdRecords->setHorizontalHeaderLabels({QString(), Tr("frmRecords", "ブロック数"), Tr("frmRecords", "難易度"),
+                                           Tr("frmRecords", "最短時間"), Tr("frmRecords", "最少クリック数")});
+    grdRecords->setAccessibleName(Tr("frmRecords", "記録の一覧"));
     grdRecords->verticalHeader()->hide();
     grdRecords->setSelectionMode(QAbstractItemView::NoSelection);
     grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -68,7 +73,7 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
                             Cell(QStringLiteral("%1×%1").arg(key.blockN), marked, Qt::AlignHCenter));
         grdRecords->setItem(row, kMovesColumn, Cell(MovesText(key.difficulty), marked, Qt::AlignLeft));
         grdRecords->setItem(row, kTimeColumn, Cell(RecordTimeText(best.seconds), marked, Qt::AlignRight));
-        grdRecords->setItem(row, kClicksColumn, Cell(QStringLiteral("%1回").arg(best.clicks), marked, Qt::AlignRight));
+        grdRecords->setItem(row, kClicksColumn, Cell(TimesText(best.clicks), marked, Qt::AlignRight));
         ++row;
     }
     // The list shows every column, and up to a dozen rows before it
@@ -85,15 +90,16 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
                                2 * grdRecords->frameWidth());
     grdRecords->horizontalHeader()->setStretchLastSection(true);
 
-    lblEmpty = new QLabel(
-        QStringLiteral("まだ記録はありません。\n難易度のあるゲームを解くと、ブロック数と難易度ごとに\n"
-                       "最短時間と最少クリック数がここに残ります。"),
-        this);
-    lblMark = new QLabel(QStringLiteral("%1 は最後に記録を更新したゲームです。").arg(kMark), this);
+    lblEmpty = new QLabel(Tr("frmRecords",
+                             "まだ記録はありません。\n難易度のあるゲームを解くと、ブロック数と難易度ごとに\n"
+                             "最短時間と最少クリック数がここに残ります。"),
+                          this);
+    //: %1 is the mark (a star) of one entry in the list.
+    lblMark = new QLabel(Tr("frmRecords", "%1 は最後に記録を更新したゲームです。").arg(kMark), this);
     lblStatus = new QLabel(status, this);
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdOK = new QPushButton(QStringLiteral("閉じる"), this);
+    cmdOK = new QPushButton(Tr("frmRecords", "閉じる"), this);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

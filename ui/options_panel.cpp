@@ -18,6 +18,7 @@
 #include "options/difficulty_words.h"
 #include "options/number_text.h"
 #include "ui/caption_fit.h"
+#include "ui/game_language.h"
 
 namespace tessaro {
 
@@ -38,15 +39,7 @@ const char16_t kBlockCountCaption[] = u"N of Block";
 const char16_t kDifficultyCaption[] = u"Difficulty";
 const char16_t kShowShuffleCaption[] = u"  Can see the shuffle";
 const char16_t kDemonstrationCaption[] = u"Can see the Demonstration";
-const char16_t kOkCaption[] = u"ＯＫ";
 const char16_t kCancelCaption[] = u"Cancel";
-
-const char16_t kNotANumberMessage[] =
-    u"ブロック数（N of Block）が数値になっていません。\n"
-    u"半角の数字で 2 から 10 までの数を入力して下さい。";
-const char16_t kOutOfRangeMessage[] =
-    u"ブロック数（N of Block）の数値が大きすぎるか小さすぎます。\n"
-    u"半角の数字で 2 から 10 までの数を入力して下さい。";
 
 QString Text(const char16_t* text) { return QString::fromUtf16(text); }
 
@@ -114,7 +107,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
     chkOption_[0] = new QCheckBox(Text(kShowShuffleCaption), page_);
     chkOption_[0]->setChecked(true);
     chkOption_[1] = new QCheckBox(Text(kDemonstrationCaption), page_);
-    cmdOk_ = new QPushButton(Text(kOkCaption), page_);
+    cmdOk_ = new QPushButton(Tr("OptionsPanel", "ＯＫ"), page_);
     cmdCancel_ = new QPushButton(Text(kCancelCaption), page_);
     // Outside a dialog these only act while the button has the focus; Enter
     // and Esc everywhere else in the panel reach keyPressEvent below.
@@ -244,7 +237,13 @@ void OptionsPanel::cmdOk_Click() {
     const WholeNumber blockCount = ParseWholeNumber(cmbOption_[0]->currentText().toStdString());
     if (!blockCount.ok()) {
         // Nothing is taken from the panel until the whole of it can be.
-        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kOutOfRangeMessage : kNotANumberMessage));
+        showMessage(blockCount.status == NumberTextStatus::OutOfRange
+                        ? Tr("OptionsPanel",
+                             "ブロック数（N of Block）の数値が大きすぎるか小さすぎます。\n"
+                             "半角の数字で 2 から 10 までの数を入力して下さい。")
+                        : Tr("OptionsPanel",
+                             "ブロック数（N of Block）が数値になっていません。\n"
+                             "半角の数字で 2 から 10 までの数を入力して下さい。"));
         FocusBlockCount();
         return;
     }
