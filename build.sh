@@ -27,6 +27,7 @@ if [ "$mode" != web ]; then
   packages+=(
     build-essential pkg-config                   # tool chain
     qt6-base-dev qt6-multimedia-dev              # Qt 6.4 Widgets, Multimedia, Test
+    qt6-l10n-tools                               # lrelease, lupdate: the English texts
     libxcb1-dev                                  # the X11 window's ground colour
     libgtest-dev libbenchmark-dev                # window-free tests, benchmarks
     fonts-ipafont-gothic                         # Japanese Gothic for the game's texts

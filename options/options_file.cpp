@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "options/file_error_text.h"
+#include "options/marked_text.h"
 #include "options/options_messages.h"
 
 namespace tessaro {
@@ -122,9 +123,10 @@ FileResult SaveOptions(const OptionsRecord& record, const std::filesystem::path&
 
 std::string OptionsFileMessage(const FileResult& result, bool saving) {
     // Permission to what: the file is not even there, and cannot be made.
-    const std::string reason = result.missing
-                                   ? "ファイルがありません。このフォルダには書き込めないため、作ることもできません。"
-                                   : FileErrorReason(result.errorCode);
+    const std::string reason =
+        result.missing ? TESSARO_TEXT("options_file",
+                                      "ファイルがありません。このフォルダには書き込めないため、作ることもできません。")
+                       : FileErrorReason(result.errorCode);
     return saving ? OptionsSaveMessage(result.path.string(), reason) : OptionsLoadMessage(result.path.string(), reason);
 }
 

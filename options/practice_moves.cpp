@@ -22,15 +22,20 @@ std::string PracticeMovesMessage(const PracticeMoves& moves, std::string_view ty
     switch (moves.status) {
     case PracticeMovesStatus::Ok: break;
     case PracticeMovesStatus::NotANumber:
-        return "「" + std::string(typed) + "」は数値として読めません。\n半角の数字で、0から" + most +
-               "までの回数を入力して下さい。";
+        //: %1 is what the player typed, %2 the most shuffle moves.
+        return FillText(
+            TESSARO_TEXT("frmCube",
+                         "「%1」は数値として読めません。\n半角の数字で、0から%2までの回数を入力して下さい。"),
+            {typed, most});
     case PracticeMovesStatus::OutOfRange: {
         // A number: only blanks can stand around it.
         const auto first = typed.find_first_not_of(" \t");
         const auto last = typed.find_last_not_of(" \t");
         const std::string_view number = first == std::string_view::npos ? std::string_view{}
                                                                         : typed.substr(first, last - first + 1);
-        return "シャッフルの回数は0から" + most + "までです。\n" + std::string(number) + " は使えません。";
+        //: %1 is the most shuffle moves, %2 the number the player typed.
+        return FillText(TESSARO_TEXT("frmCube", "シャッフルの回数は0から%1までです。\n%2 は使えません。"),
+                        {most, number});
     }
     }
     return {};

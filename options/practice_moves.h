@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "options/difficulty_limit.h"
+#include "options/marked_text.h"
 
 namespace tessaro {
 
@@ -28,9 +29,9 @@ struct PracticeMoves {
 PracticeMoves ReadPracticeMoves(std::string_view utf8);
 
 // The practice command's box: its title, and its prompt of three lines.
-inline constexpr char kPracticeTitle[] = "練習用の隠しコマンド";
-inline constexpr char kPracticePrompt[] =
-    "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように";
+inline constexpr char kPracticeTitle[] = TESSARO_NOOP("frmCube", "練習用の隠しコマンド");
+inline constexpr char kPracticePrompt[] = TESSARO_NOOP(
+    "frmCube", "半角で数値を入力して下さい\r\nオプションの難易度が狂いますので\r\n再設定の時びっくりしないように");
 
 // What the player is told when the typed text cannot be used; empty when it
 // can.

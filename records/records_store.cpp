@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "options/file_error_text.h"
+#include "options/marked_text.h"
 #include "records/records_messages.h"
 
 namespace tessaro {
@@ -19,9 +20,9 @@ void RecordsStore::Tell(const std::string& text) {
 
 void RecordsStore::TellNoPlace() {
     if (std::exchange(noPlaceTold_, true)) return;
-    Tell(
-        "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
-        "記録はこの実行中だけ残ります。");
+    Tell(TESSARO_TEXT("records_store",
+                      "記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。\n"
+                      "記録はこの実行中だけ残ります。"));
 }
 
 void RecordsStore::Found(const RecordsLoad& load, const std::filesystem::path& setAside) {
@@ -77,10 +78,15 @@ void RecordsStore::AddWin(const WonGame& game) {
 std::string RecordsStore::TakeMessage() { return std::exchange(message_, {}); }
 
 std::string RecordsStore::StatusLine() const {
-    if (folder_.empty()) return "記録の保存先がないため、記録はこの実行中だけ残ります。";
-    if (unsaved_) return "最新の記録はまだ保存できていません: " + File().string();
-    if (fileBad_) return "読めなかった記録ファイルはそのまま残しています: " + File().string();
-    return "記録ファイル: " + File().string();
+    if (folder_.empty()) return TESSARO_TEXT("records_store", "記録の保存先がないため、記録はこの実行中だけ残ります。");
+    const std::string file = File().string();
+    //: %1 is the records file.
+    if (unsaved_) return FillText(TESSARO_TEXT("records_store", "最新の記録はまだ保存できていません: %1"), {file});
+    //: %1 is the records file.
+    if (fileBad_)
+        return FillText(TESSARO_TEXT("records_store", "読めなかった記録ファイルはそのまま残しています: %1"), {file});
+    //: %1 is the records file.
+    return FillText(TESSARO_TEXT("records_store", "記録ファイル: %1"), {file});
 }
 
 }  // namespace tessaro

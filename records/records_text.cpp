@@ -7,6 +7,7 @@
 
 #include "model/cube.h"
 #include "options/difficulty_limit.h"
+#include "options/marked_text.h"
 
 namespace tessaro {
 
@@ -148,12 +149,18 @@ std::string RecordsTextErrorReason(const ParsedRecords& parsed) {
     const std::string line = std::to_string(parsed.line);
     switch (parsed.error) {
     case RecordsTextError::None: return {};
-    case RecordsTextError::NotRecords: return "このゲームの記録ファイルの形式ではありません。";
-    case RecordsTextError::NewerVersion: return "新しい版のゲームが書いた記録ファイルです。";
-    case RecordsTextError::Unfinished: return "ファイルが途中で切れています。";
-    case RecordsTextError::BadLine: return line + "行目が記録として読めません。";
-    case RecordsTextError::DuplicateEntry: return line + "行目の記録は、同じブロック数と難易度で二度目です。";
-    case RecordsTextError::TooLarge: return "記録ファイルとしては大きすぎます。";
+    case RecordsTextError::NotRecords:
+        return TESSARO_TEXT("records_text", "このゲームの記録ファイルの形式ではありません。");
+    case RecordsTextError::NewerVersion:
+        return TESSARO_TEXT("records_text", "新しい版のゲームが書いた記録ファイルです。");
+    case RecordsTextError::Unfinished: return TESSARO_TEXT("records_text", "ファイルが途中で切れています。");
+    //: %1 is a line number of the records file.
+    case RecordsTextError::BadLine:
+        return FillText(TESSARO_TEXT("records_text", "%1行目が記録として読めません。"), {line});
+    case RecordsTextError::DuplicateEntry:
+        //: %1 is a line number of the records file.
+        return FillText(TESSARO_TEXT("records_text", "%1行目の記録は、同じブロック数と難易度で二度目です。"), {line});
+    case RecordsTextError::TooLarge: return TESSARO_TEXT("records_text", "記録ファイルとしては大きすぎます。");
     }
     return {};
 }

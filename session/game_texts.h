@@ -1,15 +1,19 @@
 #pragma once
-// The sentences the main window shows while a game runs (UTF-8). The gaps
-// inside them are ideographic spaces (U+3000).
+// The sentences the main window shows while a game runs (UTF-8), in the
+// player's language (options/marked_text.h). The gaps inside the Japanese
+// ones are ideographic spaces (U+3000). The constants here are marked for
+// translation; the window turns them into the player's language where it
+// shows them.
 
 #include <cstdint>
 #include <string>
 
 #include "model/cube.h"
+#include "options/marked_text.h"
 
 namespace tessaro {
 
-inline constexpr char kDemoNotice[] = "ただいまデモ中につき自動操作中";
+inline constexpr char kDemoNotice[] = TESSARO_NOOP("game_texts", "ただいまデモ中につき自動操作中");
 
 // "現在全色一致している面数は　n　面です"
 std::string FacesText(int count);
@@ -20,7 +24,7 @@ std::string ClicksText(std::int32_t clicks);
 
 // What screen readers are told of the net: its name, and its state, the
 // solved-face sentence above (or that no game has started yet).
-inline constexpr char kNetName[] = "展開図";
+inline constexpr char kNetName[] = TESSARO_NOOP("game_texts", "展開図");
 std::string NetDescription(const Cube* cube);
 // A move button's name for screen readers: the line it moves and which way,
 // "1行目を左へ". The buttons beside the right-hand face say so.
@@ -50,7 +54,7 @@ std::string ColourWord(std::int32_t colour);
 // "1行目2列目"
 std::string BlockPlace(int row, int col);
 // A face's description while it is of one colour.
-inline constexpr char kFaceSolvedText[] = "一色にそろっています";
+inline constexpr char kFaceSolvedText[] = TESSARO_NOOP("game_texts", "一色にそろっています");
 
 // A status label is shown only while it fits in half the client width.
 bool LabelFits(float scaleWidth, std::int32_t labelWidth);

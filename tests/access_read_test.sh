@@ -11,6 +11,8 @@
 #    the blocks it changed are renamed, the win is announced, and the
 #    clock's label changed all the while without a word;
 #  - Enter closes the congratulations, Game > Quit ends the program with status 0.
+# All in Japanese, or in English with TESSARO_TEST_LANGUAGE=en (and a desktop
+# that prefers English, LANGUAGE=en).
 #
 # Usage: access_read_test.sh <build folder> <net_probe>
 set -euo pipefail
@@ -30,6 +32,15 @@ heard="$xs_work/heard.txt"
 xs_pids+=($!)
 wait_for 30 test -e "$heard.ready" || fail "no listener on the accessibility bus"
 
+# What the game says, in its language.
+if [ "${TESSARO_TEST_LANGUAGE:-}" = en ]; then
+  net_name="Cube net" started="Game started. " won="Every face is of one colour. "
+  clicks_label="Clicks so far: " clock_label="Time taken: "
+else
+  net_name="展開図" started="ゲーム開始。" won="全ての面がそろいました。"
+  clicks_label="今までのクリック回数は" clock_label="所要時間"
+fi
+
 # has <tab-separated line>: the listener has heard it.
 has() { grep -qxF "$1" "$heard"; }
 tab=$'\t'
@@ -45,7 +56,7 @@ wait_for 20 has "focus${tab}N of Block${tab}Option" || fail "the focus is not in
 # a key that comes while the window is being activated can be lost: Esc is
 # pressed again (on the net it does nothing) until the focus is back.
 before=$(wc -l <"$heard")
-back() { tail -n +"$((before + 1))" "$heard" | grep -qxF "focus${tab}展開図${tab}-"; }
+back() { tail -n +"$((before + 1))" "$heard" | grep -qxF "focus${tab}${net_name}${tab}-"; }
 for try in 1 2 3; do
   menu Escape
   ! wait_for 8 back || break
@@ -76,16 +87,16 @@ wait "$game_pid" || status=$?
 # Everything said came before the program ended: exactly one sentence for
 # the start and then one for each press, what that press did, the win last.
 grep "^said${tab}" "$heard" | cut -f2 >"$xs_work/said.txt"
-grep -q "^ゲーム開始。" <(head -n1 "$xs_work/said.txt") || fail "the start was not announced first: $(cat "$xs_work/said.txt")"
+grep -q "^$started" <(head -n1 "$xs_work/said.txt") || fail "the start was not announced first: $(cat "$xs_work/said.txt")"
 presses=$(wc -l <"$xs_work/expected.txt")
 [ "$(wc -l <"$xs_work/said.txt")" -eq "$((presses + 1))" ] ||
   fail "$presses presses, but announced: $(cat "$xs_work/said.txt")"
 paste "$xs_work/expected.txt" <(tail -n +2 "$xs_work/said.txt") | while IFS=$tab read -r want got; do
   [[ "$got" == "$want"* ]] || fail "announced \"$got\" where \"$want\" was due"
 done
-grep -q "^全ての面がそろいました。" <(tail -n1 "$xs_work/said.txt") || fail "the win was not announced last"
+grep -q "^$won" <(tail -n1 "$xs_work/said.txt") || fail "the win was not announced last"
 # The labels tell of their new texts, the clock's never.
-grep -q "^label${tab}今までのクリック回数は" "$heard" || fail "no label's new text was heard"
-if grep -q "^label${tab}所要時間" "$heard"; then fail "the clock's label told its new texts"; fi
+grep -q "^label${tab}${clicks_label}" "$heard" || fail "no label's new text was heard"
+if grep -q "^label${tab}${clock_label}" "$heard"; then fail "the clock's label told its new texts"; fi
 echo "PASS: a dialog took and gave back the focus; the tree's colours were the drawn ones;" \
   "the net was won from the tree with $presses presses, each announced once, the win last"

@@ -21,8 +21,11 @@ atspi_read.py solve <heard file> <said file>
     said file what each press was to say, one a line (the win without its
     time).
 
-DISPLAY and the session bus of the game must be set.
+DISPLAY and the session bus of the game must be set. The game speaks
+Japanese, or English when TESSARO_TEST_LANGUAGE is "en" (and its desktop
+prefers English).
 """
+import os
 import re
 import sys
 import time
@@ -32,13 +35,27 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-NET = "展開図"
+ENGLISH = os.environ.get("TESSARO_TEST_LANGUAGE") == "en"
+NET = "Cube net" if ENGLISH else "展開図"
 # The faces by the names of their places in the net, as the game numbers them.
-FACES = {"正面": 1, "右の面": 2, "左端の面": 3, "左の面": 4, "下の面": 5, "上の面": 6}
+FACES = ({"Front face": 1, "Right face": 2, "Left end face": 3, "Left face": 4, "Bottom face": 5, "Top face": 6}
+         if ENGLISH else {"正面": 1, "右の面": 2, "左端の面": 3, "左の面": 4, "下の面": 5, "上の面": 6})
 # The colours in words, as drawn.
-COLOURS = {"緑": "#00ff00", "赤": "#ff0000", "青": "#0000ff", "黄": "#ffff00", "水色": "#00ffff", "赤紫": "#ff00ff"}
-FACES_TEXT = "現在全色一致している面数は　{}　面です"
-CLICKS_TEXT = "今までのクリック回数は　{}　回です"
+COLOURS = dict(zip(["Green", "Red", "Blue", "Yellow", "Cyan", "Magenta"] if ENGLISH else
+                   ["緑", "赤", "青", "黄", "水色", "赤紫"],
+                   ["#00ff00", "#ff0000", "#0000ff", "#ffff00", "#00ffff", "#ff00ff"]))
+FACES_TEXT = "Faces of one colour: {}" if ENGLISH else "現在全色一致している面数は　{}　面です"
+CLICKS_TEXT = "Clicks so far: {}" if ENGLISH else "今までのクリック回数は　{}　回です"
+# What stands between two sentences of an announcement.
+AND = ". " if ENGLISH else "。"
+WON = "Every face is of one colour." if ENGLISH else "全ての面がそろいました。"
+if ENGLISH:
+    WON += " "
+TIME = r"Time taken: (\d+):(\d+):(\d+)" if ENGLISH else r"所要時間　(\d+)時間(\d+)分(\d+)秒"
+BUTTONS = ({1: "Row {} left", 2: "Row {} right", 3: "Column {} up", 4: "Column {} down",
+            5: "Right face column {} up", 6: "Right face column {} down"} if ENGLISH else
+           {1: "{}行目を左へ", 2: "{}行目を右へ", 3: "{}列目を上へ", 4: "{}列目を下へ",
+            5: "右の面の{}列目を上へ", 6: "右の面の{}列目を下へ"})
 N = 2
 
 
@@ -217,8 +234,7 @@ MOVES = [(kind, line) for kind in range(1, 7) for line in range(1, N + 1)]
 
 
 def button_name(kind, line):
-    return {1: "{}行目を左へ", 2: "{}行目を右へ", 3: "{}列目を上へ", 4: "{}列目を下へ",
-            5: "右の面の{}列目を上へ", 6: "右の面の{}列目を下へ"}[kind].format(line)
+    return BUTTONS[kind].format(line)
 
 
 def solution(state, depth=3):
@@ -282,7 +298,7 @@ def solve(heard_path, said_path):
 
     # A move that does not solve it, then the way back to one colour from there.
     detour = next(m for m in MOVES if solved_faces(apply_move(state, *m)) < 6)
-    press(detour, button_name(*detour) + "。" + FACES_TEXT.format(solved_faces(apply_move(state, *detour))))
+    press(detour, button_name(*detour) + AND + FACES_TEXT.format(solved_faces(apply_move(state, *detour))))
     path = solution(state)
     if path is None:
         fail("no solution within three moves of the state read")
@@ -293,14 +309,14 @@ def solve(heard_path, said_path):
             # Some seconds on the clock first: it must have changed without a word.
             def seconds():
                 for c in children(net):
-                    shown = re.search(r"所要時間　(\d+)時間(\d+)分(\d+)秒", c.get_name())
+                    shown = re.search(TIME, c.get_name())
                     if c.get_role() == Atspi.Role.LABEL and shown:
                         return int(shown.group(1)) * 3600 + int(shown.group(2)) * 60 + int(shown.group(3))
                 return 0
             if not wait_for(20, lambda: seconds() >= 2):
                 fail("the clock's label does not show the time going on")
-        expected = ("全ての面がそろいました。" + CLICKS_TEXT.format(clicks + 1) + "。") if won else \
-            button_name(*move) + "。" + FACES_TEXT.format(solved_faces(after))
+        expected = (WON + CLICKS_TEXT.format(clicks + 1) + AND) if won else \
+            button_name(*move) + AND + FACES_TEXT.format(solved_faces(after))
         press(move, expected)
     if solved_faces(state) != 6:
         fail("the tree does not show a solved net")

@@ -1,6 +1,6 @@
 // The options record and its 10-byte file: byte-exact encoding, short and
 // long files, and every way the file can refuse to be read or written. Also
-// the reading of typed numbers.
+// the reading of typed numbers, and the marked texts of the rooms.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include "temp_folder.h"
 
+#include <cerrno>
 #include <climits>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "options/marked_text.h"
 #include "options/number_text.h"
 #include "options/options_file.h"
 #include "options/options_record.h"
@@ -406,6 +408,52 @@ TEST(NumberText, ReadsPlainDecimalNumbersRoundingHalvesToEvenOnTheDigits) {
             EXPECT_EQ(got.value, c.value) << '"' << shown << '"';
         }
     }
+}
+
+TEST(MarkedText, FillsEachPlaceholderOnceWithWhatEverThePieceHolds) {
+    struct Case {
+        std::string_view text;
+        std::vector<std::string> pieces;
+        std::string filled;
+    };
+    const Case cases[] = {
+        {"記録ファイル: %1", {"/home/a/records.txt"}, "記録ファイル: /home/a/records.txt"},
+        {"%1\n%2\n", {"a", "b"}, "a\nb\n"},
+        {"%2 before %1", {"one", "two"}, "two before one"},  // a language's own order
+        {"%1 and %1", {"x"}, "x and x"},
+        {"「%1」", {"%2"}, "「%2」"},  // a piece is not filled in again
+        {"%1: %2", {"%2", "end"}, "%2: end"},
+        {"%3 %1", {"a"}, "%3 a"},          // no piece: the placeholder stays
+        {"100%", {"a"}, "100%"},           // a per cent sign at the end
+        {"%0 %a %%1", {"p"}, "%0 %a %p"},  // only %1 to %9 are placeholders
+        {"", {"a"}, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string_view> views(c.pieces.begin(), c.pieces.end());
+        std::string filled;
+        switch (views.size()) {
+        case 1: filled = FillText(c.text, {views[0]}); break;
+        case 2: filled = FillText(c.text, {views[0], views[1]}); break;
+        default: FAIL();
+        }
+        EXPECT_EQ(filled, c.filled) << c.text;
+    }
+}
+
+TEST(MarkedText, StaysAsWrittenUntilTheWindowRoomSetsATranslator) {
+    EXPECT_EQ(TESSARO_TEXT("options_test", "同じ名前のフォルダがあります。"), "同じ名前のフォルダがあります。");
+    SetTextTranslator([](const char* context, const char* text) { return std::string(context) + "|" + text; });
+    EXPECT_EQ(TESSARO_TEXT("options_test", "同じ名前のフォルダがあります。"),
+              "options_test|同じ名前のフォルダがあります。");
+    // Whatever a message is made of goes through it.
+    FileResult failed{false, EISDIR, "/a/GameOpt.dat", false, false};
+    EXPECT_EQ(OptionsFileMessage(failed, true),
+              "options_file|オプションを保存できませんでした。\n/a/GameOpt.dat\n"
+              "file_error_text|同じ名前のフォルダがあります。\n設定はこの実行中だけ有効です。");
+    SetTextTranslator(nullptr);
+    EXPECT_EQ(OptionsFileMessage(failed, true),
+              "オプションを保存できませんでした。\n/a/GameOpt.dat\n同じ名前のフォルダがあります。\n"
+              "設定はこの実行中だけ有効です。");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "options/options_store.h"
 #include "records/records_store.h"
 #include "scripted_random.h"
+#include "session/game_texts.h"
 #include "ui/caption_fit.h"
 #include "ui/click_sound.h"
 #include "ui/clock.h"
@@ -249,9 +250,9 @@ private slots:
             w.show();
             w.resize(900, 600);
             // Where the board puts them beside the net: 400 twips apart.
-            for (auto [mes, text] : {std::pair{Mes::Faces, "現在全色一致している面数は　2　面です"},
-                                     std::pair{Mes::Time, "所要時間　00時間00分01秒　です"},
-                                     std::pair{Mes::Clicks, "今までのクリック回数は　1　回です"}}) {
+            // In the player's language, as the game makes them.
+            for (auto [mes, text] : {std::pair{Mes::Faces, FacesText(2)}, std::pair{Mes::Time, ClockText(1)},
+                                     std::pair{Mes::Clicks, ClicksText(1)}}) {
                 w.PlaceLabel(mes, 200, 300 + 400 * static_cast<int>(mes));
                 w.SetLabelText(mes, text);
                 w.SetLabelVisible(mes, true);
@@ -259,7 +260,7 @@ private slots:
             CheckCaptions(w, points);
             // The demonstration's notice in the clock's place.
             w.SetLabelVisible(Mes::Time, false);
-            w.ShowNotice(200, 700, "ただいまデモ中につき自動操作中");
+            w.ShowNotice(200, 700, kDemoNotice);
             CheckCaptions(w, points);
             break;
         }
@@ -301,7 +302,8 @@ private slots:
             table.entries[{10, 40}] = {90061, 1234, 2147483647, 2147483647};
             table.entries[{3, 7}] = {5, 2};
             table.last = RecordKey{10, 40};
-            frmRecords records(table, QStringLiteral("記録ファイル: /home/player/.local/share/Tessaro/records.txt"));
+            frmRecords records(table,
+                               QString::fromStdString(RecordsStore("/home/player/.local/share/Tessaro").StatusLine()));
             records.show();
             CheckCaptions(records, points);
             CheckCells(*records.grdRecords, points);

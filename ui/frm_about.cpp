@@ -15,6 +15,7 @@
 #include "resources/resource_paths.h"
 #include "ui/app_info.h"
 #include "ui/caption_fit.h"
+#include "ui/game_language.h"
 #include "ui/pictures.h"
 #include "ui/readable_text.h"
 #include "ui/version_text.h"
@@ -101,11 +102,11 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     Place(cmdOK, 4245, 2625, 1380, 345);
     cmdOK->setDefault(true);
     picIcon[0] = MakePicture(this, kCatIconPath);
-    picIcon[0]->setAccessibleName(QStringLiteral("招き猫の絵"));
+    picIcon[0]->setAccessibleName(Tr("frmAbout", "招き猫の絵"));
     // The cat sits in a sunken 2-pixel frame around its 32 x 32 picture.
     picIcon[0]->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Place(picIcon[0], 4920, 600, 540, 540);
-    cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    cmdSysInfo = new QPushButton(Tr("frmAbout", "ｼｽﾃﾑ情報(&S)..."), this);
     Place(cmdSysInfo, 4260, 3075, 1380, 345);
     lblTitle = MakeLabel(this, TextLines::Many, true);
     Place(lblTitle, 1200, 240, 3885, 360);
@@ -116,7 +117,8 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
     lblDescription = MakeLabel(this, TextLines::Many, true);
     Place(lblDescription, 1200, 1200, 3885, 1170);
     picIcon[1] = MakePicture(this, kProgramIconPath);
-    picIcon[1]->setAccessibleName(AppTitle() + QStringLiteral("のアイコン"));
+    //: %1 is the program's name.
+    picIcon[1]->setAccessibleName(Tr("frmAbout", "%1のアイコン").arg(AppTitle()));
     Place(picIcon[1], 240, 240, 480, 480);
     // Pictures lie over labels where the two meet (the rights holder's label
     // runs under the cat).
@@ -134,13 +136,15 @@ frmAbout::frmAbout(Registry& registry, TwipsScale scale, QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(AppTitle() + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    //: The about window's title; %1 is the program's name.
+    setWindowTitle(Tr("frmAbout", "%1のﾊﾞｰｼﾞｮﾝ情報").arg(AppTitle()));
     lblTitle->setText(AppTitle());
     lblVersion->setText(VersionText());
-    lblLegalCopyright->setText(QStringLiteral("著作権 ") + QString::fromUtf8(app::kRightsHolder));
+    //: %1 is who holds the rights.
+    lblLegalCopyright->setText(Tr("frmAbout", "著作権 %1").arg(QString::fromUtf8(app::kRightsHolder)));
     // The box is narrow; the whole name is always there on hovering.
     lblLegalCopyright->setToolTip(lblLegalCopyright->text());
-    lblDescription->setText(QString::fromUtf8(app::kDescription));
+    lblDescription->setText(Tr("app_info", app::kDescription));
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

@@ -7,6 +7,7 @@
 
 #include "resources/resource_paths.h"
 #include "ui/caption_fit.h"
+#include "ui/game_language.h"
 #include "ui/japanese_font.h"
 #include "ui/readable_text.h"
 
@@ -28,7 +29,7 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
     setModal(true);
     setFixedSize(scale_.ToPixels(kWidth), scale_.ToPixels(kHeight));
 
-    auto* label1 = new HaloLabel(QStringLiteral("おめでとう"), this);
+    auto* label1 = new HaloLabel(Tr("frmCongratulations", "おめでとう"), this);
     label1_ = label1;
     label1_->setFont(JapaneseGothic(36));
     // White on the soft rainbow, readable through a dark halo; no background.
@@ -44,7 +45,7 @@ frmCongratulations::frmCongratulations(QWidget* parent, TwipsScale scale, double
     const QRect text(scale_.ToPixels(120), scale_.ToPixels(120), scale_.ToPixels(3150), scale_.ToPixels(720));
     label1_->setGeometry(text.marginsAdded(QMargins(halo, halo, halo, halo)));
 
-    cmdOK_ = new QPushButton(QStringLiteral("ＯＫ"), this);
+    cmdOK_ = new QPushButton(Tr("frmCongratulations", "ＯＫ"), this);
     cmdOK_->setGeometry(scale_.ToPixels(1320), scale_.ToPixels(960), scale_.ToPixels(735), scale_.ToPixels(495));
     cmdOK_->setDefault(true);  // Enter, like a click, on the one button
     connect(cmdOK_, &QPushButton::clicked, this, &frmCongratulations::cmdOK_Click);

@@ -12,6 +12,7 @@
 #include <limits>
 #include <vector>
 
+#include "options/marked_text.h"
 #include "options/options_file.h"
 #include "options/options_store.h"
 #include "options/practice_moves.h"
@@ -22,6 +23,7 @@
 #include "ui/client_area.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
+#include "ui/game_language.h"
 #include "ui/net_accessible.h"
 #include "ui/options_panel.h"
 #include "ui/pictures.h"
@@ -39,19 +41,25 @@ constexpr int kDesignWidth = 6675;  // client area in twips when the window is r
 constexpr int kDesignHeight = 5880;
 
 // Game > Start from number: its box, and what it says of text it cannot use.
-const QString kNumberTitle = QStringLiteral("ゲーム番号から始める");
-const QString kNumberPrompt = QStringLiteral("ゲーム番号を半角で入力して下さい\r\n（例: 3-20-4093127）");
-const QString kNotANumber = QStringLiteral(
+constexpr char kNumberTitle[] = TESSARO_NOOP("frmCube", "ゲーム番号から始める");
+constexpr char kNumberPrompt[] = TESSARO_NOOP("frmCube", "ゲーム番号を半角で入力して下さい\r\n（例: 3-20-4093127）");
+//: %1 is what the player typed.
+constexpr char kNotANumber[] = TESSARO_NOOP(
+    "frmCube",
     "「%1」はゲーム番号として読めません。\nゲーム番号は「3-20-4093127」のように、ブロック数、シャッフルの回数、"
     "乱数の種の三つの数を半角の数字で書き、半角の「-」でつないだものです。");
-const QString kNumberBlocksOutOfRange = QStringLiteral(
-    "ゲーム番号「%1」のブロック数は使えません。\nブロック数は%2から%3までです。");
-const QString kNumberMovesOutOfRange = QStringLiteral(
-    "ゲーム番号「%1」のシャッフルの回数は使えません。\nシャッフルの回数は1から%2までです。");
-const QString kNumberSeedOutOfRange = QStringLiteral(
-    "ゲーム番号「%1」の乱数の種は使えません。\n乱数の種は0から%2までです。");
+//: %1 is the game number typed, %2 and %3 the fewest and most blocks.
+constexpr char kNumberBlocksOutOfRange[] = TESSARO_NOOP(
+    "frmCube", "ゲーム番号「%1」のブロック数は使えません。\nブロック数は%2から%3までです。");
+//: %1 is the game number typed, %2 the most shuffle moves.
+constexpr char kNumberMovesOutOfRange[] = TESSARO_NOOP(
+    "frmCube", "ゲーム番号「%1」のシャッフルの回数は使えません。\nシャッフルの回数は1から%2までです。");
+//: %1 is the game number typed, %2 the largest seed.
+constexpr char kNumberSeedOutOfRange[] = TESSARO_NOOP(
+    "frmCube", "ゲーム番号「%1」の乱数の種は使えません。\n乱数の種は0から%2までです。");
 // Told to a screen reader once Game > Copy game number has copied it.
-const QString kNumberCopied = QStringLiteral("ゲーム番号 %1 をコピーしました");
+//: %1 is the game number.
+constexpr char kNumberCopied[] = TESSARO_NOOP("frmCube", "ゲーム番号 %1 をコピーしました");
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -219,19 +227,24 @@ void frmCube::mnuStartFromNumber_Click() {
     QString text;
     {
         const ModalBox open(*this);
-        text = services_.dialogs.InputBox(this, kNumberTitle, kNumberPrompt);
+        text = services_.dialogs.InputBox(this, Tr("frmCube", kNumberTitle), Tr("frmCube", kNumberPrompt));
     }
     if (text.isEmpty()) return;
     const GameNumberReading reading = ReadGameNumber(text.toStdString());
     const QString typed = text.trimmed();
     switch (reading.status) {
     case GameNumberStatus::Ok: break;
-    case GameNumberStatus::NotAGameNumber: ShowMessage(kNotANumber.arg(text)); return;
+    case GameNumberStatus::NotAGameNumber: ShowMessage(Tr("frmCube", kNotANumber).arg(text)); return;
     case GameNumberStatus::BlockCountOutOfRange:
-        ShowMessage(kNumberBlocksOutOfRange.arg(typed).arg(kMinBlockN).arg(kMaxBlockN));
+        ShowMessage(Tr("frmCube", kNumberBlocksOutOfRange)
+                        .arg(typed, QString::number(kMinBlockN), QString::number(kMaxBlockN)));
         return;
-    case GameNumberStatus::MovesOutOfRange: ShowMessage(kNumberMovesOutOfRange.arg(typed).arg(kMaxDifficulty)); return;
-    case GameNumberStatus::SeedOutOfRange: ShowMessage(kNumberSeedOutOfRange.arg(typed).arg(kMaxGameSeed)); return;
+    case GameNumberStatus::MovesOutOfRange:
+        ShowMessage(Tr("frmCube", kNumberMovesOutOfRange).arg(typed, QString::number(kMaxDifficulty)));
+        return;
+    case GameNumberStatus::SeedOutOfRange:
+        ShowMessage(Tr("frmCube", kNumberSeedOutOfRange).arg(typed, QString::number(kMaxGameSeed)));
+        return;
     }
     // That game exactly: the options file is neither read nor written.
     game_.NewGame(reading.number);
@@ -243,7 +256,7 @@ void frmCube::mnuCopyNumber_Click() {
     if (!number) return;
     const QString text = QString::fromStdString(FormatGameNumber(*number));
     QGuiApplication::clipboard()->setText(text);
-    Announce(kNumberCopied.arg(text).toStdString());
+    Announce(Tr("frmCube", kNumberCopied).arg(text).toStdString());
 }
 
 void frmCube::UpdateCopyNumber() {
@@ -317,7 +330,7 @@ void frmCube::PracticeCommand() {
     QString text;
     {
         const ModalBox open(*this);
-        text = services_.dialogs.InputBox(this, QString::fromUtf8(kPracticeTitle), QString::fromUtf8(kPracticePrompt));
+        text = services_.dialogs.InputBox(this, Tr("frmCube", kPracticeTitle), Tr("frmCube", kPracticePrompt));
     }
     if (text.isEmpty()) return;
     const std::string typed = text.toStdString();
@@ -439,7 +452,9 @@ void frmCube::ShowNotice(double left, std::int32_t top, const std::string& text)
     QLabel* l = Label(Mes::Notice);
     labelTops_[static_cast<std::size_t>(Mes::Notice)] = scale_.ToPixels(top);
     l->move(scale_.ToPixels(left), scale_.ToPixels(top));
-    l->setText(QString::fromStdString(text));
+    // The session's notice is a marked constant (kDemoNotice), shown here in
+    // the player's language.
+    l->setText(Tr("game_texts", text.c_str()));
     l->setAutoFillBackground(false);  // no background
     l->setFrameStyle(QFrame::NoFrame);
     QPalette palette = l->palette();

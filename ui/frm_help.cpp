@@ -8,15 +8,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "options/marked_text.h"
+#include "ui/game_language.h"
+
 namespace tessaro {
 
 namespace {
 
-const QString kHelpTitle = QStringLiteral("遊び方");
-const QString kHelpClose = QStringLiteral("閉じる");
+constexpr char kHelpTitle[] = TESSARO_NOOP("frmHelp", "遊び方");
+constexpr char kHelpClose[] = TESSARO_NOOP("frmHelp", "閉じる");
 // The text, as the simple markup a text browser shows: headings, paragraphs,
 // a list of the keys.
-const QString kHelpText = QStringLiteral(
+constexpr char kHelpText[] = TESSARO_NOOP(
+    "frmHelp",
     "<h3>目標</h3>"
     "<p>立方体の六つの面が、十字形の展開図として並んでいます。シャッフルされた面を、六つともそれぞれ一色に"
     "そろえると勝ちです。<b>Game &gt; Start</b> でオプションのブロック数と難易度の新しいゲームが始まり、"
@@ -53,17 +57,17 @@ constexpr int kLineLength = 34;
 }  // namespace
 
 frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(kHelpTitle);
+    setWindowTitle(Tr("frmHelp", kHelpTitle));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     txtHelp = new QTextBrowser(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setAccessibleName(kHelpTitle);
+    txtHelp->setAccessibleName(Tr("frmHelp", kHelpTitle));
     txtHelp->setOpenLinks(false);
     txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtHelp->setHtml(kHelpText);
+    txtHelp->setHtml(Tr("frmHelp", kHelpText));
 
-    cmdOK = new QPushButton(kHelpClose, this);
+    cmdOK = new QPushButton(Tr("frmHelp", kHelpClose), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

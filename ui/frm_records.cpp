@@ -10,6 +10,7 @@
 
 #include "records/records_list_texts.h"
 #include "session/game_number.h"
+#include "ui/game_language.h"
 
 namespace tessaro {
 
@@ -31,8 +32,11 @@ constexpr int kMostRowsShown = 12;  // a longer list scrolls
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// A marked constant of the records window, in the player's language.
+QString Marked(const char* text) { return Tr("frmRecords", text); }
+
 QString GameNumberText(const RecordKey& key, const std::optional<std::int32_t>& seed) {
-    if (!seed) return QString::fromUtf8(kRecordsNoGameNumber);
+    if (!seed) return Marked(kRecordsNoGameNumber);
     return QString::fromStdString(FormatGameNumber({key.blockN, key.difficulty, *seed}));
 }
 
@@ -51,17 +55,17 @@ QTableWidgetItem* Cell(const QString& text, bool marked, Qt::Alignment alignment
 }  // namespace
 
 frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kRecordsTitle));
+    setWindowTitle(Marked(kRecordsTitle));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     grdRecords = new QTableWidget(static_cast<int>(table.entries.size()), kColumns, this);
     QStringList headers{QString()};
-    for (const char* column : kRecordsColumns) headers << QString::fromUtf8(column);
+    for (const char* column : kRecordsColumns) headers << Marked(column);
     // Each best is followed by the number of the game that set it.
-    headers.insert(kTimeGameColumn, QString::fromUtf8(kRecordsGameNumberHeader));
-    headers.insert(kClicksGameColumn, QString::fromUtf8(kRecordsGameNumberHeader));
+    headers.insert(kTimeGameColumn, Marked(kRecordsGameNumberHeader));
+    headers.insert(kClicksGameColumn, Marked(kRecordsGameNumberHeader));
     grdRecords->setHorizontalHeaderLabels(headers);
-    grdRecords->setAccessibleName(QString::fromUtf8(kRecordsListName));
+    grdRecords->setAccessibleName(Marked(kRecordsListName));
     grdRecords->verticalHeader()->hide();
     grdRecords->setSelectionMode(QAbstractItemView::NoSelection);
     grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -91,12 +95,12 @@ frmRecords::frmRecords(const RecordsTable& table, const QString& status, QWidget
                                2 * grdRecords->frameWidth());
     grdRecords->horizontalHeader()->setStretchLastSection(true);
 
-    lblEmpty = new QLabel(QString::fromUtf8(kRecordsEmpty), this);
-    lblMark = new QLabel(QString::fromUtf8(kRecordsMarkNote), this);
+    lblEmpty = new QLabel(Marked(kRecordsEmpty), this);
+    lblMark = new QLabel(Marked(kRecordsMarkNote), this);
     lblStatus = new QLabel(status, this);
     lblStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdOK = new QPushButton(QString::fromUtf8(kRecordsClose), this);
+    cmdOK = new QPushButton(Marked(kRecordsClose), this);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

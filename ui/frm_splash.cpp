@@ -11,6 +11,7 @@
 
 #include "resources/resource_paths.h"
 #include "ui/caption_fit.h"
+#include "ui/game_language.h"
 #include "ui/japanese_font.h"
 #include "ui/version_text.h"
 #include "ui/wayland_placement.h"
@@ -68,7 +69,8 @@ void frmSplash::Form_Load() {
     lblProductName_->setText(AppTitle());
     lblProductName_->adjustSize();
 
-    lblCopyright_->setText(QStringLiteral("作　者　") + QString::fromUtf8(app::kRightsHolder));
+    //: The author's line; %1 is the author.
+    lblCopyright_->setText(Tr("frmSplash", "作　者　%1").arg(QString::fromUtf8(app::kRightsHolder)));
 }
 
 void frmSplash::FitToFont() {

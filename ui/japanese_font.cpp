@@ -6,9 +6,9 @@
 namespace tessaro {
 
 QStringList JapaneseGothicFamilies() {
-    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),       QStringLiteral("IPAPGothic"),
-            QStringLiteral("IPAexGothic"),     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-            QStringLiteral("IPAGothic")};
+    return {QStringLiteral("ＭＳ Ｐゴシック"),  // untranslated: a font's own name
+            QStringLiteral("MS PGothic"),       QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
+            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"), QStringLiteral("IPAGothic")};
 }
 
 QFont JapaneseGothic(double pointSize, bool bold) {

@@ -3,10 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/game_language.h"
 #include "ui/no_display.h"
 #include "ui/startup.h"
 
 int main(int argc, char** argv) {
+    // English or Japanese, as the desktop prefers, for everything from the
+    // command line's answers on.
+    tessaro::UseDesktopLanguage();
+
     // The command line first, on a core application: --help and --version
     // must answer without a display, which a QApplication would need.
     std::optional<int> answered;

@@ -15,6 +15,7 @@
 #include "session/game.h"
 #include "session/game_texts.h"
 #include "ui/client_area.h"
+#include "ui/game_language.h"
 #include "ui/options_panel.h"
 #include "ui/qt_surface.h"
 
@@ -228,7 +229,7 @@ public:
     bool isValid() const override { return !area_.isNull(); }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return Text(FaceName(face_));
-        if (t == QAccessible::Description && Solved()) return QString::fromUtf8(kFaceSolvedText);
+        if (t == QAccessible::Description && Solved()) return Tr("game_texts", kFaceSolvedText);
         return {};
     }
     QAccessible::Role role() const override { return QAccessible::Table; }
@@ -300,7 +301,7 @@ private:
 class NetAccessible final : public QAccessibleWidget {
 public:
     explicit NetAccessible(ClientArea* area)
-        : QAccessibleWidget(area, QAccessible::Grouping, QString::fromUtf8(kNetName)), area_(area) {
+        : QAccessibleWidget(area, QAccessible::Grouping, Tr("game_texts", kNetName)), area_(area) {
         Nets().insert(area, this);
     }
     ~NetAccessible() override {
@@ -569,7 +570,8 @@ void ReadOnRequest(QLabel* label) {
     // name of its own, which for the clock is every second. With one it is
     // quiet, while its interface (NetLabelAccessible) is still named by the
     // text it shows, read whenever a reader asks.
-    label->setAccessibleName(QStringLiteral("所要時間"));
+    //: The clock label's name for screen readers.
+    label->setAccessibleName(Tr("net_accessible", "所要時間"));
 }
 
 }  // namespace tessaro

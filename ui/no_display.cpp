@@ -1,5 +1,7 @@
 #include "ui/no_display.h"
 
+#include "ui/game_language.h"
+
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
@@ -20,16 +22,20 @@ QString Variable(const std::function<const char*(const char*)>& environment, con
 QString Tried(const QString& platform, const std::function<const char*(const char*)>& environment) {
     if (platform == QLatin1String("xcb")) {
         const QString display = Variable(environment, "DISPLAY");
-        if (display.isEmpty()) return QStringLiteral("DISPLAY が設定されていないため X のディスプレイに接続できません");
-        return QStringLiteral("X のディスプレイ「%1」に接続できません").arg(display);
+        if (display.isEmpty())
+            return Tr("no_display", "DISPLAY が設定されていないため X のディスプレイに接続できません");
+        //: %1 is the X display's name.
+        return Tr("no_display", "X のディスプレイ「%1」に接続できません").arg(display);
     }
     if (platform.startsWith(QLatin1String("wayland"))) {
         // Without WAYLAND_DISPLAY a Wayland client looks for wayland-0.
         QString display = Variable(environment, "WAYLAND_DISPLAY");
         if (display.isEmpty()) display = QStringLiteral("wayland-0");
-        return QStringLiteral("Wayland のディスプレイ「%1」に接続できません").arg(display);
+        //: %1 is the Wayland display's name.
+        return Tr("no_display", "Wayland のディスプレイ「%1」に接続できません").arg(display);
     }
-    return QStringLiteral("表示方式「%1」を使えません").arg(platform);
+    //: %1 is the name of Qt's platform plugin.
+    return Tr("no_display", "表示方式「%1」を使えません").arg(platform);
 }
 
 struct HeldMessage {
@@ -77,8 +83,12 @@ QString NoDisplayText(const QString& program, const QStringList& qtMessages,
     for (const QString& platform : platforms) tried.append(Tried(platform, environment));
     // Some other failure: Qt's own first line says what.
     if (tried.isEmpty() && !qtMessages.isEmpty()) tried.append(qtMessages.last().section(QLatin1Char('\n'), 0, 0));
-    if (tried.isEmpty()) return QStringLiteral("%1: 画面を開けません。").arg(program);
-    return QStringLiteral("%1: 画面を開けません: %2。").arg(program, tried.join(QStringLiteral("。")));
+    //: %1 is the program's name.
+    if (tried.isEmpty()) return Tr("no_display", "%1: 画面を開けません。").arg(program);
+    //: What stands between two of the displays tried in the line below.
+    const QString between = Tr("no_display", "。");
+    //: %1 is the program's name, %2 every display tried, each as one of the sentences above.
+    return Tr("no_display", "%1: 画面を開けません: %2。").arg(program, tried.join(between));
 }
 
 DisplayWatch::DisplayWatch(QString program) {

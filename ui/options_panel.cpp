@@ -19,6 +19,7 @@
 #include "options/number_text.h"
 #include "options/panel_texts.h"
 #include "ui/caption_fit.h"
+#include "ui/game_language.h"
 
 namespace tessaro {
 
@@ -100,7 +101,7 @@ OptionsPanel::OptionsPanel(QWidget* parent, OptionsStore& store, TwipsScale scal
     chkOption_[0] = new QCheckBox(Text(kShowShuffleCaption), page_);
     chkOption_[0]->setChecked(true);
     chkOption_[1] = new QCheckBox(Text(kDemonstrationCaption), page_);
-    cmdOk_ = new QPushButton(Text(kPanelOkCaption), page_);
+    cmdOk_ = new QPushButton(Tr("OptionsPanel", kPanelOkCaption), page_);
     cmdCancel_ = new QPushButton(Text(kPanelCancelCaption), page_);
     // Outside a dialog these only act while the button has the focus; Enter
     // and Esc everywhere else in the panel reach keyPressEvent below.
@@ -230,8 +231,9 @@ void OptionsPanel::cmdOk_Click() {
     const WholeNumber blockCount = ParseWholeNumber(cmbOption_[0]->currentText().toStdString());
     if (!blockCount.ok()) {
         // Nothing is taken from the panel until the whole of it can be.
-        showMessage(Text(blockCount.status == NumberTextStatus::OutOfRange ? kBlockCountOutOfRangeMessage
-                                                                           : kBlockCountNotANumberMessage));
+        showMessage(Tr("OptionsPanel", blockCount.status == NumberTextStatus::OutOfRange
+                                           ? kBlockCountOutOfRangeMessage
+                                           : kBlockCountNotANumberMessage));
         FocusBlockCount();
         return;
     }

@@ -31,9 +31,27 @@ qreal HaloLabel::HaloWidth() const { return std::max(1.5, fontMetrics().height()
 
 int HaloLabel::HaloMargin() const { return static_cast<int>(std::ceil(HaloWidth() + 0.5)); }
 
+std::pair<int, int> HaloLabel::Overhang() const {
+    if (!halo_.isValid() || text().isEmpty()) return {0, 0};
+    QPainterPath letters;
+    letters.addText(0, 0, font(), text());
+    const QRectF ink = letters.boundingRect();
+    // The halo's smoothed edge must leave the outermost pixel clear.
+    const qreal reach = HaloWidth() + 0.5 + 1.0 - margin();
+    const auto room = [](qreal r) { return std::max(0, static_cast<int>(std::ceil(r))); };
+    return {room(reach - ink.left()), room(ink.right() + reach - fontMetrics().horizontalAdvance(text()))};
+}
+
 QSize HaloLabel::TextRoom() const {
     const int edges = 2 * (margin() + frameWidth());
-    return {fontMetrics().horizontalAdvance(text()) + edges, fontMetrics().tightBoundingRect(text()).height() + edges};
+    const auto [left, right] = Overhang();
+    return {fontMetrics().horizontalAdvance(text()) + edges + left + right,
+            fontMetrics().tightBoundingRect(text()).height() + edges};
+}
+
+QSize HaloLabel::sizeHint() const {
+    const auto [left, right] = Overhang();
+    return QLabel::sizeHint() + QSize(left + right, 0);
 }
 
 void HaloLabel::paintEvent(QPaintEvent* event) {
@@ -44,7 +62,8 @@ void HaloLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     drawFrame(&painter);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRect box = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const auto [left, right] = Overhang();
+    const QRect box = contentsRect().adjusted(margin() + left, margin(), -margin() - right, -margin());
     const QRect placed = QStyle::alignedRect(layoutDirection(), alignment(), fontMetrics().size(0, this->text()), box);
     QPainterPath text;
     text.addText(placed.left(), placed.top() + fontMetrics().ascent(), font(), this->text());

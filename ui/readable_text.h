@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <utility>
 
 namespace tessaro {
 
@@ -33,11 +34,19 @@ public:
     // of its letters, as nothing is drawn in the rest of its line; and the
     // margin (for the halo) and the frame around both.
     QSize TextRoom() const;
+    // A label sized to its text leaves room for the halo's overhang too.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The margin counts on letters that stand a pixel or more inside their
+    // advance, as kana and kanji do; a Latin letter such as "W" reaches its
+    // edge, and its halo would reach past the margin: the extra room it
+    // needs on the left and on the right, none for most texts.
+    std::pair<int, int> Overhang() const;
+
     QColor halo_;
 };
 

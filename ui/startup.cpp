@@ -11,8 +11,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "options/options_store.h"
 #include "records/records_store.h"
@@ -24,6 +26,8 @@
 #include "ui/dialogs.h"
 #include "ui/file_names.h"
 #include "ui/frm_cube.h"
+#include "ui/frm_splash.h"
+#include "ui/game_language.h"
 #include "ui/japanese_font.h"
 #include "ui/options_folder.h"
 #include "ui/pictures.h"
@@ -37,15 +41,15 @@ namespace tessaro {
 namespace {
 
 QCommandLineOption HelpOption() {
-    return {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("この使い方を表示して終わります。")};
+    return {{QStringLiteral("h"), QStringLiteral("help")}, Tr("startup", "この使い方を表示して終わります。")};
 }
 
 QCommandLineOption VersionOption() {
-    return {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("バージョンを表示して終わります。")};
+    return {{QStringLiteral("v"), QStringLiteral("version")}, Tr("startup", "バージョンを表示して終わります。")};
 }
 
 bool Parse(QCommandLineParser& parser, const QStringList& arguments) {
-    parser.setApplicationDescription(QString::fromUtf8(app::kDescription));
+    parser.setApplicationDescription(Tr("app_info", app::kDescription));
     parser.addOption(HelpOption());
     parser.addOption(VersionOption());
     return parser.parse(arguments);
@@ -69,10 +73,22 @@ bool Print(std::FILE* stream, const QByteArray& text) {
     return std::fflush(stream) == 0 && !std::ferror(stream);
 }
 
-// One line of a message: the program's name, the text, and what was typed,
-// in the bytes it was typed in.
-QByteArray Line(const QByteArray& program, const QString& text, const std::string& typed = {}) {
-    return program + text.toLocal8Bit() + QByteArray::fromStdString(typed) + '\n';
+// One line of a message: the text with its pieces (the program's name, what
+// was typed) in place of "%1", "%2", ..., each in the very bytes it came in.
+QByteArray Line(const QString& text, std::initializer_list<QByteArray> pieces) {
+    const QByteArray bytes = text.toLocal8Bit();
+    const std::vector<QByteArray> piece(pieces);
+    QByteArray line;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const int number = i + 1 < bytes.size() ? bytes[i + 1] - '0' : 0;
+        if (bytes[i] == '%' && number >= 1 && number <= static_cast<int>(piece.size())) {
+            line += piece[static_cast<std::size_t>(number - 1)];
+            ++i;
+        } else {
+            line += bytes[i];
+        }
+    }
+    return line + '\n';
 }
 
 }  // namespace
@@ -99,14 +115,19 @@ std::optional<int> AnswerCommandLine(const std::vector<std::string>& arguments) 
             else if (IsUnknownOption(texts.first(), texts[static_cast<qsizetype>(i)])) Append(unknown, argument);
         }
         QByteArray text;
+        //: %1 is the program's name, %2 the option as typed.
         for (const std::string& argument : unknown)
-            text += Line(program, QStringLiteral(": 不明なオプションです: "), argument);
+            text += Line(Tr("startup", "%1: 不明なオプションです: %2"), {program, QByteArray::fromStdString(argument)});
+        //: %1 is the program's name, %2 what Qt's parser says is wrong.
         if (!parsed && unknown.empty())
-            text += Line(program, QStringLiteral(": コマンドラインを読めません: ") + parser.errorText());
+            text += Line(Tr("startup", "%1: コマンドラインを読めません: %2"),
+                         {program, parser.errorText().toLocal8Bit()});
+        //: %1 is the program's name, %2 the argument as typed.
         for (const std::string& argument : positional)
-            text += Line(program, QStringLiteral(": このゲームは引数を取りません: "), argument);
-        text += QStringLiteral("使い方は「").toLocal8Bit() + program +
-                QStringLiteral(" --help」で表示します。\n").toLocal8Bit();
+            text += Line(Tr("startup", "%1: このゲームは引数を取りません: %2"),
+                         {program, QByteArray::fromStdString(argument)});
+        //: %1 is the program's name.
+        text += Line(Tr("startup", "使い方は「%1 --help」で表示します。"), {program});
         Print(stderr, text);
         return 2;
     }
@@ -114,16 +135,17 @@ std::optional<int> AnswerCommandLine(const std::vector<std::string>& arguments) 
     QString answer;
     if (parser.isSet(QStringLiteral("help")))
         answer = parser.helpText() +
-                 QStringLiteral("\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n");
+                 Tr("startup", "\nキーと設定ファイルの置き場所はマニュアル (man 6 tessaro) にあります。\n");
     else if (parser.isSet(QStringLiteral("version")))
         answer = QStringLiteral("%1 %2\n").arg(AppTitle(), QString::fromUtf8(app::kVersion));
     else return std::nullopt;
     // A full disk or a closed output must not pass for an answer given.
     if (Print(stdout, answer.toLocal8Bit())) return 0;
     const int error = errno;
-    QString text = QStringLiteral(": 標準出力に書き込めません");
-    if (error != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error));
-    Print(stderr, Line(program, text));
+    //: %1 is the program's name; the system's reason may follow.
+    QString text = Tr("startup", "%1: 標準出力に書き込めません");
+    if (error != 0) text += QStringLiteral(": %2");
+    Print(stderr, Line(text, {program, QByteArray(std::strerror(error))}));
     return 1;
 }
 

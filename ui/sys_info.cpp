@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/app_info.h"
+#include "ui/game_language.h"
 #include "ui/key_value.h"
 #include "ui/plain_message.h"
 
@@ -59,7 +60,7 @@ void StartSysInfo(Registry& registry, const SysInfoActions& actions) {
         // window stays usable.
         started = false;
     }
-    if (!started && actions.showMessage) actions.showMessage(QString::fromUtf8(kSysInfoUnavailable));
+    if (!started && actions.showMessage) actions.showMessage(Tr("sys_info", kSysInfoUnavailable));
 }
 
 }  // namespace tessaro

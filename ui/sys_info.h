@@ -5,13 +5,15 @@
 #include <QString>
 #include <functional>
 
+#include "options/marked_text.h"
 #include "ui/registry.h"
 
 class QWidget;
 
 namespace tessaro {
 
-inline constexpr char kSysInfoUnavailable[] = "現時点ではｼｽﾃﾑ情報を使用できません";
+// Shown as Tr("sys_info", kSysInfoUnavailable).
+inline constexpr char kSysInfoUnavailable[] = TESSARO_NOOP("sys_info", "現時点ではｼｽﾃﾑ情報を使用できません");
 // The program looked for inside the folder named by the tools-location key.
 inline constexpr char kSysInfoProgramSuffix[] = "\\MSINFO32.EXE";
 
