@@ -1,6 +1,7 @@
 // The options record and its 10-byte file: byte-exact encoding, short and
 // long files, and every way the file can refuse to be read or written. Also
-// the reading of typed numbers, and the marked texts of the rooms.
+// the reading of typed numbers, and the marked texts of the rooms and their
+// language.
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@
 #include "options/options_file.h"
 #include "options/options_record.h"
 #include "options/options_store.h"
+#include "options/text_language.h"
 
 namespace tessaro {
 namespace {
@@ -454,6 +456,36 @@ TEST(MarkedText, StaysAsWrittenUntilTheWindowRoomSetsATranslator) {
     EXPECT_EQ(OptionsFileMessage(failed, true),
               "オプションを保存できませんでした。\n/a/GameOpt.dat\n同じ名前のフォルダがあります。\n"
               "設定はこの実行中だけ有効です。");
+}
+
+// One rule for the desktop's list (QLocale::uiLanguages) and a browser's
+// (navigator.languages): the first of English and Japanese wins.
+TEST(TextLanguage, EnglishOnlyWhenItComesBeforeJapanese) {
+    const GameLanguage en = GameLanguage::English;
+    const GameLanguage ja = GameLanguage::Japanese;
+    const std::vector<std::pair<std::vector<std::string>, GameLanguage>> cases = {
+        {{"en-US", "en"}, en},
+        {{"en-GB", "en-Latn-GB", "ja", "ja-Jpan-JP"}, en},
+        {{"ja", "en-US", "en"}, ja},
+        {{"fr-FR", "fr", "en-US"}, en},
+        {{"de-DE", "ja", "en"}, ja},
+        {{"zh-TW", "zh"}, ja},
+        {{"C"}, ja},
+        {{"C", "en"}, en},
+        {{}, ja},
+        {{""}, ja},
+        {{"", "-", "_"}, ja},
+        {{"en_US.UTF-8"}, en},
+        {{"EN-us"}, en},
+        {{"JA", "en"}, ja},
+        {{"eng", "enx-ZZ", "jav"}, ja},
+        {{"e", "n", "en"}, en},
+    };
+    for (const auto& [preferred, language] : cases) {
+        std::string shown;
+        for (const std::string& name : preferred) shown += "[" + name + "]";
+        EXPECT_EQ(ChooseLanguage(preferred), language) << shown;
+    }
 }
 
 }  // namespace

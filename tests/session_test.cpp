@@ -13,6 +13,7 @@
 #include "scripted_random.h"
 #include "session/game.h"
 #include "session/game_number.h"
+#include "session/game_number_texts.h"
 #include "session/game_texts.h"
 #include "session/move_history.h"
 #include "session/random_source.h"
@@ -778,6 +779,34 @@ TEST(GameNumber, ReadsOneSpellingOfEachGameAndNamesWhatIsOutOfRange) {
         }
     }
     EXPECT_EQ(FormatGameNumber({3, 20, 4093127}), "3-20-4093127");
+}
+
+// What both front ends tell of a typed text that starts no game: the text
+// as typed when it is no number, the number without its blanks when it is
+// out of range, and every message through the player's language.
+TEST(GameNumber, MessagesNameWhatWasTypedAndSpeakThePlayersLanguage) {
+    const std::string notANumber =
+        "はゲーム番号として読めません。\nゲーム番号は「3-20-4093127」のように、ブロック数、シャッフルの回数、"
+        "乱数の種の三つの数を半角の数字で書き、半角の「-」でつないだものです。";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"3-20-4093127", ""},
+        {" abc\t", "「 abc\t」" + notANumber},
+        {"%2-1-1", "「%2-1-1」" + notANumber},
+        {" \t11-20-5 ", "ゲーム番号「11-20-5」のブロック数は使えません。\nブロック数は2から10までです。"},
+        {"3-0-5\t", "ゲーム番号「3-0-5」のシャッフルの回数は使えません。\nシャッフルの回数は1から9999までです。"},
+        {"3-20-2147483648",
+         "ゲーム番号「3-20-2147483648」の乱数の種は使えません。\n乱数の種は0から2147483647までです。"},
+    };
+    for (const auto& [typed, message] : cases) EXPECT_EQ(GameNumberMessage(ReadGameNumber(typed), typed), message);
+    EXPECT_EQ(NumberCopiedText({3, 20, 4093127}), "ゲーム番号 3-20-4093127 をコピーしました");
+
+    SetTextTranslator([](const char* context, const char* text) {
+        return std::string(context) + "|" + std::string(text).substr(0, std::string(text).find('\n'));
+    });
+    EXPECT_EQ(GameNumberMessage(ReadGameNumber("3-0-5"), "3-0-5"),
+              "frmCube|ゲーム番号「3-0-5」のシャッフルの回数は使えません。");
+    EXPECT_EQ(NumberCopiedText({2, 1, 0}), "frmCube|ゲーム番号 2-1-0 をコピーしました");
+    SetTextTranslator(nullptr);
 }
 
 // The same number makes the same shuffle on every machine and with every

@@ -22,7 +22,7 @@ import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
-ROOMS = ["model", "board", "session", "options", "records", "ui"]
+ROOMS = ["model", "board", "session", "options", "records", "ui", "web"]
 MARKS = {"Tr", "TESSARO_TEXT", "TESSARO_NOOP"}
 
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Collects every text marked in the code (Tr in ui/, TESSARO_TEXT and
-# TESSARO_NOOP in the window-free rooms) into the English translation,
-# translations/tessaro_en.ts: new texts come in unfinished, texts no longer
-# in the code go. Then give each new <message> its <translation> and take
-# away its type="unfinished" (by hand, or in Qt Linguist).
+# TESSARO_NOOP in the window-free rooms and in the page's web/) into the
+# English translation, translations/tessaro_en.ts: new texts come in
+# unfinished, texts no longer in the code go. Then give each new <message>
+# its <translation> and take away its type="unfinished" (by hand, or in Qt
+# Linguist).
 #
 #   tools/update_translations.sh [build folder [.ts file]]
 #
@@ -25,4 +26,4 @@ cd "$source_dir"
 # marks of the rooms are QT_TRANSLATE_NOOP to lupdate, and Tr is translate.
 "$lupdate" -silent -locations none -no-obsolete -source-language ja -target-language en \
   -tr-function-alias QT_TRANSLATE_NOOP+=TESSARO_TEXT,QT_TRANSLATE_NOOP+=TESSARO_NOOP,translate+=Tr \
-  -extensions cpp,h model board session options records ui "$app_info" -ts "$ts"
+  -extensions cpp,h model board session options records ui web "$app_info" -ts "$ts"

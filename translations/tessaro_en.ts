@@ -465,6 +465,32 @@ The game goes on with the settings it has.</translation>
     </message>
 </context>
 <context>
+    <name>page_texts</name>
+    <message>
+        <source>ブラウザーの保存領域「%1」</source>
+        <extracomment>%1 is the name the page keeps the options or the records under.</extracomment>
+        <translation>Browser storage “%1”</translation>
+    </message>
+    <message>
+        <source>このブラウザーでは保存領域を使えません（プライベートウィンドウ、容量の不足など）。</source>
+        <translation>The browser&apos;s storage cannot be used here (a private window, a full quota, ...).</translation>
+    </message>
+    <message>
+        <source>10バイトのオプションの記録として読めません。</source>
+        <translation>It cannot be read as the 10-byte options record.</translation>
+    </message>
+    <message>
+        <source>%1のロゴ</source>
+        <extracomment>The splash&apos;s picture; %1 is the program&apos;s name.</extracomment>
+        <translation>The %1 logo</translation>
+    </message>
+    <message>
+        <source>記録の保存先: %1</source>
+        <extracomment>%1 is where the records are kept.</extracomment>
+        <translation>Records kept in: %1</translation>
+    </message>
+</context>
+<context>
     <name>records_store</name>
     <message>
         <source>記録を保存する場所がありません（環境変数 HOME も XDG_DATA_HOME も使えません）。

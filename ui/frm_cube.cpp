@@ -19,6 +19,7 @@
 #include "records/records_store.h"
 #include "resources/resource_paths.h"
 #include "session/game_number.h"
+#include "session/game_number_texts.h"
 #include "ui/click_sound.h"
 #include "ui/client_area.h"
 #include "ui/clock.h"
@@ -39,27 +40,6 @@ namespace {
 const QColor kBackground(224, 224, 224);
 constexpr int kDesignWidth = 6675;  // client area in twips when the window is restored
 constexpr int kDesignHeight = 5880;
-
-// Game > Start from number: its box, and what it says of text it cannot use.
-constexpr char kNumberTitle[] = TESSARO_NOOP("frmCube", "ゲーム番号から始める");
-constexpr char kNumberPrompt[] = TESSARO_NOOP("frmCube", "ゲーム番号を半角で入力して下さい\r\n（例: 3-20-4093127）");
-//: %1 is what the player typed.
-constexpr char kNotANumber[] = TESSARO_NOOP(
-    "frmCube",
-    "「%1」はゲーム番号として読めません。\nゲーム番号は「3-20-4093127」のように、ブロック数、シャッフルの回数、"
-    "乱数の種の三つの数を半角の数字で書き、半角の「-」でつないだものです。");
-//: %1 is the game number typed, %2 and %3 the fewest and most blocks.
-constexpr char kNumberBlocksOutOfRange[] = TESSARO_NOOP(
-    "frmCube", "ゲーム番号「%1」のブロック数は使えません。\nブロック数は%2から%3までです。");
-//: %1 is the game number typed, %2 the most shuffle moves.
-constexpr char kNumberMovesOutOfRange[] = TESSARO_NOOP(
-    "frmCube", "ゲーム番号「%1」のシャッフルの回数は使えません。\nシャッフルの回数は1から%2までです。");
-//: %1 is the game number typed, %2 the largest seed.
-constexpr char kNumberSeedOutOfRange[] = TESSARO_NOOP(
-    "frmCube", "ゲーム番号「%1」の乱数の種は使えません。\n乱数の種は0から%2までです。");
-// Told to a screen reader once Game > Copy game number has copied it.
-//: %1 is the game number.
-constexpr char kNumberCopied[] = TESSARO_NOOP("frmCube", "ゲーム番号 %1 をコピーしました");
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -230,20 +210,10 @@ void frmCube::mnuStartFromNumber_Click() {
         text = services_.dialogs.InputBox(this, Tr("frmCube", kNumberTitle), Tr("frmCube", kNumberPrompt));
     }
     if (text.isEmpty()) return;
-    const GameNumberReading reading = ReadGameNumber(text.toStdString());
-    const QString typed = text.trimmed();
-    switch (reading.status) {
-    case GameNumberStatus::Ok: break;
-    case GameNumberStatus::NotAGameNumber: ShowMessage(Tr("frmCube", kNotANumber).arg(text)); return;
-    case GameNumberStatus::BlockCountOutOfRange:
-        ShowMessage(Tr("frmCube", kNumberBlocksOutOfRange)
-                        .arg(typed, QString::number(kMinBlockN), QString::number(kMaxBlockN)));
-        return;
-    case GameNumberStatus::MovesOutOfRange:
-        ShowMessage(Tr("frmCube", kNumberMovesOutOfRange).arg(typed, QString::number(kMaxDifficulty)));
-        return;
-    case GameNumberStatus::SeedOutOfRange:
-        ShowMessage(Tr("frmCube", kNumberSeedOutOfRange).arg(typed, QString::number(kMaxGameSeed)));
+    const std::string typed = text.toStdString();
+    const GameNumberReading reading = ReadGameNumber(typed);
+    if (reading.status != GameNumberStatus::Ok) {
+        ShowMessage(QString::fromStdString(GameNumberMessage(reading, typed)));
         return;
     }
     // That game exactly: the options file is neither read nor written.
@@ -254,9 +224,8 @@ void frmCube::mnuStartFromNumber_Click() {
 void frmCube::mnuCopyNumber_Click() {
     const auto& number = game_.Number();
     if (!number) return;
-    const QString text = QString::fromStdString(FormatGameNumber(*number));
-    QGuiApplication::clipboard()->setText(text);
-    Announce(Tr("frmCube", kNumberCopied).arg(text).toStdString());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(FormatGameNumber(*number)));
+    Announce(NumberCopiedText(*number));
 }
 
 void frmCube::UpdateCopyNumber() {

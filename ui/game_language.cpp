@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QTranslator>
+#include <string>
+#include <vector>
 
 #include "options/marked_text.h"
 
@@ -26,13 +28,10 @@ std::string RoomText(const char* context, const char* text) { return Tr(context,
 }  // namespace
 
 GameLanguage ChooseGameLanguage(const QStringList& preferred) {
-    for (const QString& name : preferred) {
-        // "en", "en-GB", "en_US.UTF-8": the language is the part before any region or script.
-        const QString language = name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (language == QLatin1String("en")) return GameLanguage::English;
-        if (language == QLatin1String("ja")) return GameLanguage::Japanese;
-    }
-    return GameLanguage::Japanese;
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(preferred.size()));
+    for (const QString& name : preferred) names.push_back(name.toStdString());
+    return ChooseLanguage(names);
 }
 
 void UseDesktopLanguage() {

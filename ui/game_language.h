@@ -6,14 +6,14 @@
 #include <QString>
 #include <QStringList>
 
-namespace tessaro {
+#include "options/text_language.h"
 
-enum class GameLanguage { Japanese, English };
+namespace tessaro {
 
 // English when the desktop's preferred languages, most wanted first (as
 // QLocale::uiLanguages lists them: "en-GB", "ja-JP", "C", ...), name English
 // before Japanese; else Japanese, also when they name neither (a French-only
-// desktop, C or POSIX) or nothing.
+// desktop, C or POSIX) or nothing: the rooms' ChooseLanguage.
 GameLanguage ChooseGameLanguage(const QStringList& preferred);
 
 // Decides the language once, from the desktop (QLocale::system(), which

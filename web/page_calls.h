@@ -38,4 +38,7 @@ char* page_storage_get(const char* name, int* ok);
 int page_storage_set(const char* name, const char* text);
 void page_fill_options(const char* blockCount, const char* difficultyWord, int showShuffle);
 void page_show_records(const char* rows, const char* status);
+// The game on the net has this number (for the address and Game > Copy
+// game number), or none: an empty text.
+void page_set_game_number(const char* text);
 }

@@ -44,4 +44,5 @@ mergeInto(LibraryManager.library, {
     Page.fillOptions(UTF8ToString(blockCount), word ? UTF8ToString(word) : null, showShuffle !== 0);
   },
   page_show_records: function (rows, status) { Page.showRecords(UTF8ToString(rows), UTF8ToString(status)); },
+  page_set_game_number: function (text) { Page.setGameNumber(UTF8ToString(text)); },
 });

@@ -54,7 +54,8 @@ std::string PageStorage::TakeMessage() { return std::exchange(message_, {}); }
 void PageStorage::StorageFailed(bool saving, const std::string& what) {
     // Once for the whole visit: without storage every Start would say it again.
     if (std::exchange(storageTold_, true)) return;
-    Tell(saving ? OptionsSaveMessage(what, kStorageUnusable) : OptionsLoadMessage(what, kStorageUnusable));
+    Tell(saving ? OptionsSaveMessage(what, StorageUnusableText())
+                : OptionsLoadMessage(what, StorageUnusableText()));
 }
 
 void PageStorage::LoadOptions() {
@@ -68,7 +69,7 @@ void PageStorage::LoadOptions() {
     if (text) {
         const auto read = OptionsFromText(*text);
         if (!read) {
-            if (!std::exchange(optionsBadTold_, true)) Tell(OptionsLoadMessage(Where(kOptionsKey), kOptionsUnreadable));
+            if (!std::exchange(optionsBadTold_, true)) Tell(OptionsLoadMessage(Where(kOptionsKey), OptionsUnreadableText()));
             return;
         }
         stored = *read;
@@ -163,13 +164,13 @@ void PageStorage::AddWin(const WonGame& game) {
     }
     if (!std::exchange(recordsUnsaved_, true)) {
         if (std::exchange(storageTold_, true)) return;
-        Tell(RecordsSaveFailedMessage(Where(kRecordsKey), kStorageUnusable));
+        Tell(RecordsSaveFailedMessage(Where(kRecordsKey), StorageUnusableText()));
     }
 }
 
 std::string PageStorage::RecordsStatus() const {
-    if (recordsUnsaved_) return kRecordsUnsavedStatus + Where(kRecordsKey);
-    return kRecordsStatus + Where(kRecordsKey);
+    if (recordsUnsaved_) return RecordsUnsavedStatusText(Where(kRecordsKey));
+    return RecordsStatusText(Where(kRecordsKey));
 }
 
 }  // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "options/marked_text.h"
 #include "web/page_calls.h"
 
 namespace tessaro {
@@ -50,7 +51,9 @@ std::int32_t PageView::LabelWidth(Mes label) const { return page_label_width(Ind
 void PageView::SetLabelVisible(Mes label, bool visible) { page_set_label_visible(Index(label), visible ? 1 : 0); }
 
 void PageView::ShowNotice(double left, std::int32_t top, const std::string& text) {
-    page_show_notice(left, top, text.c_str());
+    // The session's notice is a marked constant (kDemoNotice), shown here in
+    // the player's language.
+    page_show_notice(left, top, MarkedText("game_texts", text.c_str()).c_str());
 }
 
 void PageView::SetClockEnabled(bool enabled) { page_set_clock(enabled ? 1 : 0); }
@@ -60,7 +63,7 @@ void PageView::PlayClick() { page_play_click(); }
 void PageView::ShowCongratulations(double left, std::int32_t top) { page_show_congratulations(left, top); }
 
 void PageView::RecordWin(const GameResult& result) {
-    storage_.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks});
+    storage_.AddWin({{result.blockN, result.shuffleMoves}, result.seconds, result.clicks, result.seed});
     TellStorage();
 }
 

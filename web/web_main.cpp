@@ -5,18 +5,23 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "options/difficulty_words.h"
+#include "options/marked_text.h"
 #include "options/number_text.h"
 #include "options/panel_texts.h"
 #include "options/practice_moves.h"
-#include "session/game.h"
 #include "records/records_list_texts.h"
+#include "session/game.h"
+#include "session/game_number_texts.h"
 #include "session/game_texts.h"
+#include "session/help_texts.h"
 #include "web/page_calls.h"
+#include "web/page_language.h"
 #include "web/page_storage.h"
 #include "web/page_view.h"
 #include "web/records_rows.h"
@@ -56,6 +61,8 @@ struct Page {
     PixelBox mark;
     Move markMove;
     bool markTold = false;
+    std::string number;
+    bool numberTold = false;
 
     Page() { MakeGame(); }
     void MakeGame() {
@@ -104,6 +111,20 @@ void Flush() {
         p.markMove = move;
         page_focus_mark(mark.left, mark.top, mark.right, mark.bottom, NumberOf(move.kind), move.line);
     }
+    const auto& number = p.game->Number();
+    const std::string numberText = number ? FormatGameNumber(*number) : std::string();
+    if (!p.numberTold || numberText != p.number) {
+        p.numberTold = true;
+        p.number = numberText;
+        page_set_game_number(numberText.c_str());
+    }
+}
+
+// A text the page hands its script, which copies it at once.
+const char* Handed(std::string text) {
+    static std::string handed;
+    handed = std::move(text);
+    return handed.c_str();
 }
 
 Game& TheGame() { return *ThePage().game; }
@@ -157,6 +178,33 @@ EMSCRIPTEN_KEEPALIVE void tessaro_undo() {
     Flush();
 }
 
+EMSCRIPTEN_KEEPALIVE void tessaro_redo() {
+    TheGame().Redo();
+    Flush();
+}
+
+// Game > Start from number, and a page opened with a game number in its
+// address: 1 when that game has started; else what is wrong with the text
+// is told (nothing for no text at all), and nothing else changes.
+EMSCRIPTEN_KEEPALIVE int tessaro_start_from_number(const char* typed) {
+    const std::string text(typed);
+    if (text.empty()) return 0;
+    const GameNumberReading reading = ReadGameNumber(text);
+    if (reading.status != GameNumberStatus::Ok) {
+        page_message(GameNumberMessage(reading, text).c_str());
+        return 0;
+    }
+    // That game exactly: the options are neither read nor written.
+    TheGame().NewGame(reading.number);
+    Flush();
+    return 1;
+}
+
+// Game > Copy game number has put the number on the clipboard.
+EMSCRIPTEN_KEEPALIVE void tessaro_number_copied() {
+    if (const auto& number = TheGame().Number()) page_announce(NumberCopiedText(*number).c_str());
+}
+
 // 0 left, 1 right, 2 up, 3 down.
 EMSCRIPTEN_KEEPALIVE void tessaro_arrow(int arrow) {
     TheGame().ArrowKey(static_cast<Arrow>(arrow & 3));
@@ -206,8 +254,10 @@ EMSCRIPTEN_KEEPALIVE int tessaro_options_ok(const char* blockCount, const char* 
     Page& p = ThePage();
     const WholeNumber blocks = ParseWholeNumber(blockCount);
     if (!blocks.ok()) {
-        page_message(blocks.status == NumberTextStatus::OutOfRange ? kBlockCountOutOfRangeMessage
-                                                                   : kBlockCountNotANumberMessage);
+        page_message(MarkedText("OptionsPanel", blocks.status == NumberTextStatus::OutOfRange
+                                                    ? kBlockCountOutOfRangeMessage
+                                                    : kBlockCountNotANumberMessage)
+                         .c_str());
         return 0;
     }
     OptionsChange change;
@@ -241,27 +291,68 @@ EMSCRIPTEN_KEEPALIVE void tessaro_records_open() {
     page_show_records(RecordsRows(table).c_str(), p.storage.RecordsStatus().c_str());
 }
 
-// The texts the page's windows show that the rooms keep, by number, for
-// its script (index.html names them).
+// The page's language, from the browser's preferred languages (one a line):
+// 1 for English. Before any other call.
+EMSCRIPTEN_KEEPALIVE int tessaro_use_languages(const char* lines) {
+    return UsePreferredLanguages(lines) == GameLanguage::English ? 1 : 0;
+}
+
+// A marked text of the page's own windows (index.html names it by its
+// context and Japanese text) in the page's language.
+EMSCRIPTEN_KEEPALIVE const char* tessaro_translate(const char* context, const char* text) {
+    return Handed(MarkedText(context, text));
+}
+
+// The texts the page's windows show that the rooms keep, by number, in the
+// page's language (index.html names them).
 EMSCRIPTEN_KEEPALIVE const char* tessaro_text(int which) {
-    static const std::vector<std::string> kTexts = [] {
-        auto lines = [](const auto& entries) {
-            std::string joined;
-            for (const char* entry : entries) joined += (joined.empty() ? "" : "\n") + std::string(entry);
-            return joined;
-        };
-        std::vector<std::string> texts = {
-            kPracticeTitle,       kPracticePrompt,   kDemoNotice,       kNetName,           kPanelTabCaption,
-            kPanelComboStartText, kBlockCountCaption, kDifficultyCaption, kShowShuffleCaption, kDemonstrationCaption,
-            kPanelOkCaption,      kPanelCancelCaption, kRecordsTitle,     kRecordsListName};
-        for (const char* column : kRecordsColumns) texts.emplace_back(column);
-        for (const char* text : {kRecordsMark, kRecordsEmpty, kRecordsMarkNote, kRecordsClose}) texts.emplace_back(text);
-        texts.push_back(lines(kBlockCountEntries));
-        texts.push_back(lines(kDifficultyEntries));
-        return texts;
-    }();
-    if (which < 0 || which >= static_cast<int>(kTexts.size())) return "";
-    return kTexts[static_cast<std::size_t>(which)].c_str();
+    auto lines = [](const auto& entries) {
+        std::string joined;
+        for (const char* entry : entries) joined += (joined.empty() ? "" : "\n") + std::string(entry);
+        return joined;
+    };
+    // Each with the context of its mark; the captions are English in every
+    // language and have none.
+    const std::pair<const char*, const char*> marked[] = {
+        {"frmCube", kPracticeTitle},
+        {"frmCube", kPracticePrompt},
+        {"game_texts", kDemoNotice},
+        {"game_texts", kNetName},
+        {"", kPanelTabCaption},
+        {"", kPanelComboStartText},
+        {"", kBlockCountCaption},
+        {"", kDifficultyCaption},
+        {"", kShowShuffleCaption},
+        {"", kDemonstrationCaption},
+        {"OptionsPanel", kPanelOkCaption},
+        {"", kPanelCancelCaption},
+        {"frmRecords", kRecordsTitle},
+        {"frmRecords", kRecordsListName},
+        {"frmRecords", kRecordsColumns[0]},
+        {"frmRecords", kRecordsColumns[1]},
+        {"frmRecords", kRecordsColumns[2]},
+        {"frmRecords", kRecordsColumns[3]},
+        {"", kRecordsMark},
+        {"frmRecords", kRecordsEmpty},
+        {"frmRecords", kRecordsMarkNote},
+        {"frmRecords", kRecordsClose},
+    };
+    constexpr int kMarked = static_cast<int>(std::size(marked));
+    if (which >= 0 && which < kMarked) {
+        const auto& [context, text] = marked[which];
+        return Handed(MarkedText(context, text));
+    }
+    switch (which) {
+    case kMarked: return Handed(lines(kBlockCountEntries));
+    case kMarked + 1: return Handed(lines(kDifficultyEntries));
+    case kMarked + 2: return Handed(MarkedText("frmCube", kNumberTitle));
+    case kMarked + 3: return Handed(MarkedText("frmCube", kNumberPrompt));
+    case kMarked + 4: return Handed(MarkedText("frmRecords", kRecordsGameNumberHeader));
+    case kMarked + 5: return Handed(MarkedText("frmHelp", kHelpTitle));
+    case kMarked + 6: return Handed(MarkedText("frmHelp", kHelpClose));
+    case kMarked + 7: return Handed(MarkedText("frmHelp", kHelpText));
+    default: return "";
+    }
 }
 
 }  // extern "C"

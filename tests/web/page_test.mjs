@@ -1,8 +1,9 @@
 // The page in headless Chromium, driven by Playwright: games won with the
 // mouse, the keyboard and a finger, the canvas compared pixel for pixel with
-// the desktop's drawing, the storage, the windows' accessibility, and play
-// with the network gone. One browser for every test; every wait is for an
-// event or a condition, with a deadline.
+// the desktop's drawing, the storage, the windows' accessibility, play with
+// the network gone, redo, game numbers in the address and on the clipboard,
+// the help on F1, and the page in English. One browser for every test; every
+// wait is for an event or a condition, with a deadline.
 //
 //   node --test page_test.mjs   (TESSARO_SITE, TESSARO_NET_PIXELS, CHROMIUM)
 import {describe, it, before, after} from 'node:test';
@@ -17,6 +18,7 @@ import {serve} from '../../web/serve.mjs';
 const here = dirname(fileURLToPath(import.meta.url));
 const site = process.env.TESSARO_SITE || join(here, '../../build-web/site');
 const netPixels = process.env.TESSARO_NET_PIXELS || join(here, '../../build/tests/net_pixels');
+const netProbe = join(dirname(netPixels), 'net_probe');
 const axeSource = readFileSync(join(here, 'node_modules/axe-core/axe.min.js'), 'utf8');
 const DEADLINE = 15000;  // ms, for any one condition
 const OPTIONS_KEY = 'tessaro.GameOpt.dat';
@@ -54,13 +56,24 @@ function shuffleOf(seed, n, moves) {
       .trim().split('\n').filter(Boolean).map((line) => line.split(' ').map(Number));
 }
 
+// The desktop's shuffle of a game number: its block count and its moves.
+function shuffleOfNumber(number) {
+  const [n, ...moves] = execFileSync(netProbe, ['shuffle', number], {encoding: 'utf8'}).trim().split(' ');
+  return {n: Number(n), moves: moves.map((move) => move.split(':').map(Number))};
+}
+
 const reverse = ([kind, line]) => [kind % 2 === 1 ? kind + 1 : kind - 1, line];
 
+// Japanese anywhere in a text, as the desktop's tests look for it.
+const JAPANESE = /[\u3000-\u30ff\u31f0-\u31ff\u3400-\u4dbf\u4e00-\u9fff\uf900-\ufaff\uff00-\uffef]/;
+
 // A page with its own storage, whose shuffles come from `seed`, and whose
-// stored values are set before it loads.
+// stored values are set before it loads; its address ends in `fragment`. The
+// browser prefers Japanese unless `locale` says otherwise.
 async function openPage({seed = 7, stored = {}, viewport = {width: 1024, height: 700}, ratio = 1, touch = false,
-                         noStorage = false} = {}) {
-  const context = await browser.newContext({viewport, deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch});
+                         noStorage = false, fragment = '', locale = 'ja-JP'} = {}) {
+  const context = await browser.newContext({viewport, deviceScaleFactor: ratio, hasTouch: touch, isMobile: touch,
+                                            locale});
   await context.addInitScript(({seed, stored, noStorage}) => {
     // The shuffle's seed is what the page draws from crypto: known here.
     crypto.getRandomValues = (array) => {
@@ -78,7 +91,7 @@ async function openPage({seed = 7, stored = {}, viewport = {width: 1024, height:
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(url);
+  await page.goto(url + fragment);
   await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
   return {context, page, errors};
 }
@@ -125,8 +138,9 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     await page.mouse.click(10, 300);
     assert.equal(await label(page, 2), '今までのクリック回数は　5　回です');
 
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'ja');
     const records = await page.evaluate((key) => localStorage.getItem(key), RECORDS_KEY);
-    assert.match(records, /^Tessaro records 1\n3 5 \d+ 5 last\n$/);
+    assert.match(records, /^Tessaro records 2\n3 5 \d+ 5 11 11 last\n$/);
     await page.reload();
     await page.waitForSelector('#main:not([hidden])', {timeout: DEADLINE});
     await page.click('#mnuGame');
@@ -134,7 +148,7 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     await waitForDialog(page, 'records');
     const row = await page.locator('#records-rows tr').first().locator('td').allTextContents();
     assert.deepEqual(row.slice(0, 3), ['★', '3×3', '5回 (Easy)']);
-    assert.equal(row[4], '5回');
+    assert.deepEqual(row.slice(4), ['3-5-11', '5回', '3-5-11']);
     // Closed, the window gives the keys back at once.
     await page.click('#cmdRecordsClose');
     await page.keyboard.press('Shift+S');
@@ -331,7 +345,7 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     const kept = await page.evaluate(() => [localStorage.getItem('tessaro.records-bad-1.txt'),
                                             localStorage.getItem('tessaro.records.txt')]);
     assert.equal(kept[0], bad);
-    assert.match(kept[1], /^Tessaro records 1\n2 1 \d+ 1 last\n$/);
+    assert.match(kept[1], /^Tessaro records 2\n2 1 \d+ 1 2 2 last\n$/);
     await context.close();
   });
 
@@ -365,6 +379,10 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     await page.click('#mnuRecords');
     await waitForDialog(page, 'records');
     await axe(page, 'the records window');
+    await page.click('#cmdRecordsClose');
+    await page.keyboard.press('F1');
+    await waitForDialog(page, 'help');
+    await axe(page, 'the help window');
     await context.close();
   });
 
@@ -412,6 +430,250 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     await page.tap('#mnuOption');
     const panel = await page.locator('#options').boundingBox();
     assert.ok(panel.x + panel.width <= 360);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  const clicks = (page) => label(page, 2);
+  const description = (page) => page.locator('#net-description').textContent();
+
+  it('Y and Ctrl+Y make again what Z took back, each as a press, until a move of the player\'s own', async () => {
+    const {context, page, errors} = await openPage({seed: 12, stored: {[OPTIONS_KEY]: optionsText(3, 5, 0)}});
+    await startGame(page);
+    const back = [...shuffleOf(12, 3, 5)].reverse().map(reverse);
+    const seen = [];
+    for (const move of back.slice(0, 3)) {
+      await clickButton(page, move);
+      seen.push(await description(page));
+    }
+    await page.keyboard.press('z');
+    await page.keyboard.press('Control+z');
+    assert.equal(await clicks(page), '今までのクリック回数は　3　回です', 'undo is no click');
+    assert.equal(await description(page), seen[0]);
+    await page.keyboard.press('y');
+    assert.equal(await description(page), seen[1]);
+    assert.equal(await clicks(page), '今までのクリック回数は　4　回です', 'a redone move is a click');
+    await page.keyboard.press('Control+y');
+    assert.equal(await description(page), seen[2]);
+    await page.keyboard.press('y');
+    assert.equal(await clicks(page), '今までのクリック回数は　5　回です', 'nothing more to make again');
+    // A move of the player's own drops what could be made again.
+    await page.keyboard.press('z');
+    await clickButton(page, back[2]);
+    await page.keyboard.press('y');
+    assert.equal(await clicks(page), '今までのクリック回数は　6　回です');
+    await page.keyboard.press('z');
+    await page.keyboard.press('z');
+    await page.keyboard.press('Shift+y');
+    await page.keyboard.press('y');
+    for (const move of back.slice(3)) await clickButton(page, move);
+    await waitForDialog(page, 'congratulations');
+    assert.equal(await clicks(page), '今までのクリック回数は　10　回です');
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  it('a link with a game number starts exactly that game, whose records keep the number across a reload',
+       async () => {
+    const number = '3-4-12345';
+    const {n, moves} = shuffleOfNumber(number);
+    assert.equal(n, 3);
+    const stored = {[OPTIONS_KEY]: optionsText(2, 1, 0)};
+    const {context, page, errors} = await openPage({seed: 8, stored, fragment: `#${number}`});
+    await page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                               {timeout: DEADLINE});
+    assert.equal(await page.locator('button.move').count(), 6 * n, 'the number\'s blocks, not the options\'');
+    for (const move of [...moves].reverse()) await clickButton(page, reverse(move));
+    await waitForDialog(page, 'congratulations');
+    assert.equal(await clicks(page), '今までのクリック回数は　4　回です');
+    await page.click('#cmdCongratulationsOK');
+    const kept = await page.evaluate(([o, r]) => [localStorage.getItem(o), localStorage.getItem(r)],
+                                     [OPTIONS_KEY, RECORDS_KEY]);
+    assert.equal(kept[0], stored[OPTIONS_KEY], 'the options are neither read nor written');
+    assert.match(kept[1], /^Tessaro records 2\n3 4 \d+ 4 12345 12345 last\n$/);
+    assert.equal(await page.evaluate(() => location.hash), `#${number}`);
+
+    // Start: the address follows the game on the net.
+    await startGame(page);
+    assert.equal(await page.evaluate(() => location.hash), '#2-1-8');
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                               {timeout: DEADLINE});
+    assert.equal(await page.locator('button.move').count(), 12, 'the reloaded address is that game again');
+    await page.click('#mnuGame');
+    await page.click('#mnuRecords');
+    await waitForDialog(page, 'records');
+    assert.deepEqual(await page.locator('#records thead th').allTextContents(),
+                     ['★', 'ブロック数', '難易度', '最短時間', 'ゲーム番号', '最少クリック数', 'ゲーム番号']);
+    const row = await page.locator('#records-rows tr').first().locator('td').allTextContents();
+    assert.deepEqual([...row.slice(0, 3), ...row.slice(4)], ['★', '3×3', '4回', number, '4回', number]);
+    await page.click('#cmdRecordsClose');
+
+    // A changed address that is no game number is told as the menu's box
+    // tells it, and the game goes on.
+    const before = await description(page);
+    await page.evaluate(() => { location.hash = '#3-0-5'; });
+    await waitForDialog(page, 'message-box');
+    assert.equal(await page.locator('#message-text').textContent(),
+                 'ゲーム番号「3-0-5」のシャッフルの回数は使えません。\nシャッフルの回数は1から9999までです。');
+    await page.click('#cmdMessageOK');
+    assert.equal(await description(page), before);
+    assert.equal(await page.locator('button.move').count(), 12);
+    // A link followed in the open page starts its game.
+    await page.evaluate(() => { location.hash = '#4-2-99'; });
+    await page.waitForFunction(() => document.querySelectorAll('button.move').length === 24, null,
+                               {timeout: DEADLINE});
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  it('Copy game number is on while the game has one, and puts it on the clipboard, with or without the ' +
+       'clipboard\'s interface', async () => {
+    const {context, page, errors} = await openPage({seed: 5, stored: {[OPTIONS_KEY]: optionsText(3, 0, 0)}});
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], {origin: url});
+    await page.click('#mnuGame');
+    assert.ok(await page.isDisabled('#mnuCopyNumber'), 'before the first game');
+    await page.click('#mnuStart');
+    await page.click('#mnuGame');
+    assert.ok(await page.isDisabled('#mnuCopyNumber'), 'a game without shuffle has no number');
+    assert.equal(await page.evaluate(() => location.href), url);
+    // Game > Start from number, by its access keys.
+    await page.click('#mnuGame');
+    await page.keyboard.press('Alt+G');
+    await page.keyboard.press('n');
+    await waitForDialog(page, 'input-box');
+    assert.equal(await page.locator('#input-title').textContent(), 'ゲーム番号から始める');
+    assert.equal(await page.locator('#input-prompt').textContent(), 'ゲーム番号を半角で入力して下さい\n（例: 3-20-4093127）');
+    await page.keyboard.type(' 5-7-1234 ');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.getElementById('lblMes1').classList.contains('shown'), null,
+                               {timeout: DEADLINE});
+    assert.equal(await page.evaluate(() => location.hash), '#5-7-1234');
+    await page.keyboard.press('Alt+G');
+    await page.keyboard.press('c');
+    await page.waitForFunction(() => document.getElementById('announcer').textContent !== '', null,
+                               {timeout: DEADLINE});
+    assert.equal(await page.locator('#announcer').textContent(), 'ゲーム番号 5-7-1234 をコピーしました');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '5-7-1234');
+    // The practice command's box is still its own.
+    await page.keyboard.press('Shift+S');
+    await waitForDialog(page, 'input-box');
+    assert.equal(await page.locator('#input-title').textContent(), '練習用の隠しコマンド');
+    await page.keyboard.press('Escape');
+    assert.deepEqual(errors, []);
+
+    // Without the clipboard's interface (an address without HTTPS), the
+    // selection is copied.
+    await page.evaluate(() => {
+      window.clipboardKept = navigator.clipboard;
+      Object.defineProperty(Navigator.prototype, 'clipboard', {get: () => undefined});
+      return window.clipboardKept.writeText('');
+    });
+    await page.click('#mnuGame');
+    await page.click('#mnuCopyNumber');
+    assert.equal(await page.evaluate(() => window.clipboardKept.readText()), '5-7-1234');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'net');
+    await context.close();
+  });
+
+  it('F1 opens how to play while the clock runs on, and Esc or its button closes it', async () => {
+    const {context, page, errors} = await openPage({seed: 3, stored: {[OPTIONS_KEY]: optionsText(3, 5, 0)}});
+    await startGame(page);
+    const clock = await label(page, 1);
+    await page.keyboard.press('F1');
+    await waitForDialog(page, 'help');
+    assert.equal(await page.locator('#help-caption').textContent(), '遊び方');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'txtHelp', 'the text first, for a reader');
+    const headings = await page.locator('#txtHelp h3').allTextContents();
+    assert.deepEqual(headings, ['目標', 'ボタン', 'キー', '記録', 'ゲーム番号']);
+    assert.match(await page.locator('#txtHelp').textContent(), /Y　Z で取り消した手を/);
+    await page.waitForFunction((clock) => document.getElementById('lblMes1').textContent !== clock, clock,
+                               {timeout: DEADLINE});
+    await page.keyboard.press('Escape');
+    assert.equal(await page.evaluate(() => document.getElementById('help').open), false);
+    // The keys are the net's again at once.
+    await page.keyboard.press('ArrowDown');
+    assert.ok(await page.locator('#mark').isVisible());
+    await page.click('#mnuGame');
+    await page.click('#mnuHelp');
+    await waitForDialog(page, 'help');
+    await page.click('#cmdHelpClose');
+    assert.equal(await page.evaluate(() => document.getElementById('help').open), false);
+    assert.deepEqual(errors, []);
+    await context.close();
+  });
+
+  // Every text the page can show, hidden or not, with every name and value a
+  // reader or the browser shows.
+  async function japaneseLeft(page) {
+    return page.evaluate((pattern) => {
+      const japanese = new RegExp(pattern);
+      const found = [];
+      const walker = document.createTreeWalker(document.documentElement, NodeFilter.SHOW_TEXT);
+      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        if (node.parentElement.closest('script, style')) continue;
+        if (japanese.test(node.data)) found.push(node.data);
+      }
+      for (const element of document.querySelectorAll('*')) {
+        for (const name of ['aria-label', 'alt', 'title', 'placeholder', 'content', 'value']) {
+          const value = element.getAttribute(name);
+          if (value && japanese.test(value)) found.push(`${name}: ${value}`);
+        }
+        if (element.value && japanese.test(element.value)) found.push(`value: ${element.value}`);
+      }
+      return found;
+    }, JAPANESE.source);
+  }
+
+  it('a browser that prefers English gets the page in English, from the desktop\'s translation', async () => {
+    const {context, page, errors} = await openPage({locale: 'en-US', seed: 4, fragment: '#three',
+                                                    stored: {[OPTIONS_KEY]: optionsText(2, 1, 0)}});
+    assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+    // The address that is no game number, in English.
+    await waitForDialog(page, 'message-box');
+    assert.match(await page.locator('#message-text').textContent(), /^“three” cannot be read as a game number\./);
+    assert.deepEqual(await japaneseLeft(page), []);
+    await page.click('#cmdMessageOK');
+    await startGame(page);
+    await page.waitForFunction(() => document.getElementById('lblMes1').textContent !== '', null,
+                               {timeout: DEADLINE});
+    assert.match(await label(page, 1), /^Time taken: 00:00:0\d$/);
+    assert.equal(await page.locator('button.move').first().textContent(), 'Row 1 left');
+    assert.deepEqual(await japaneseLeft(page), []);
+    await clickButton(page, reverse(shuffleOf(4, 2, 1)[0]));
+    await waitForDialog(page, 'congratulations');
+    assert.equal(await page.locator('#Label1').textContent(), 'Well done!');
+    assert.deepEqual(await japaneseLeft(page), []);
+    await page.click('#cmdCongratulationsOK');
+    const windows = [
+      ['#mnuRecords', 'records', '#cmdRecordsClose'], ['#mnuHelp', 'help', '#cmdHelpClose'],
+      ['#mnuStartFromNumber', 'input-box', '#cmdInputCancel'],
+    ];
+    for (const [entry, dialog, close] of windows) {
+      await page.click('#mnuGame');
+      await page.click(entry);
+      await waitForDialog(page, dialog);
+      assert.deepEqual(await japaneseLeft(page), [], dialog);
+      await page.click(close);
+    }
+    assert.equal(await page.locator('#records-rows td.number').first().textContent(), '2-1-4');
+    await page.click('#mnuAbout');
+    await waitForDialog(page, 'about');
+    assert.equal(await page.locator('#cmdSysInfo').textContent(), 'System Info...');
+    await page.click('#cmdSysInfo');
+    await waitForDialog(page, 'message-box');
+    assert.equal(await page.locator('#message-text').textContent(), 'System information is not available now');
+    await page.click('#cmdMessageOK');
+    await page.click('#cmdAboutOK');
+    // The demonstration's notice.
+    await page.click('#mnuOption');
+    await page.check('#chkOption1');
+    await page.click('#cmdOk');
+    await page.click('#mnuGame');
+    await page.click('#mnuStart');
+    await page.waitForFunction(() => !document.getElementById('demo-pointer').hidden, null, {timeout: DEADLINE});
+    assert.equal(await label(page, 3), 'Demonstration: the game plays by itself');
+    assert.deepEqual(await japaneseLeft(page), []);
     assert.deepEqual(errors, []);
     await context.close();
   });

@@ -36,6 +36,9 @@ var Page = {
   clickWanted: false,
   messages: [],
   afterMessages: [],
+  gameNumber: '',
+  addressRead: false,
+  inputDone: null,
 
   // ---------------------------------------------------------------- start-up
 
@@ -75,6 +78,11 @@ var Page = {
     }
     Page.resized();
     Page.net.focus({preventScroll: true});
+    // A link with a game number starts that game, once the page is shown.
+    if (!Page.addressRead) {
+      Page.addressRead = true;
+      Page.startFromAddress();
+    }
   },
 
   watchRatio: function () {
@@ -221,6 +229,93 @@ var Page = {
   setGameMenus: function (enabled) {
     ['mnuGame', 'mnuOption'].forEach(function (id) { byId(id).disabled = !enabled; });
     if (!enabled) Page.closeMenus();
+    Page.updateCopyNumber();
+  },
+
+  // ---------------------------------------------------------------- game numbers
+
+  // The game on the net has this number, or none (''): Copy game number is
+  // on while it has one and the Game menu is, and the page's address ends
+  // in it, so that the address is a link to that game.
+  // (An address the page opened with is left alone until a game starts.)
+  setGameNumber: function (text) {
+    var changed = text !== Page.gameNumber;
+    Page.gameNumber = text;
+    Page.updateCopyNumber();
+    if (changed) Page.putNumberInAddress();
+  },
+  putNumberInAddress: function () {
+    var fragment = Page.gameNumber ? '#' + Page.gameNumber : '';
+    if (location.hash !== fragment) {
+      history.replaceState(history.state, '', fragment || location.pathname + location.search);
+    }
+  },
+  updateCopyNumber: function () {
+    byId('mnuCopyNumber').disabled = !Page.gameNumber || byId('mnuGame').disabled;
+  },
+  // What follows the address's "#", as the player wrote it.
+  addressNumber: function () {
+    var text = location.hash.slice(1);
+    try {
+      return decodeURIComponent(text);
+    } catch (e) {
+      return text;
+    }
+  },
+  // The game of the address: at the page's opening, and when the player
+  // follows a link or changes the address while the page is open.
+  startFromAddress: function () {
+    var text = Page.addressNumber();
+    if (!text || text === Page.gameNumber) return;
+    // As the menu entry: not while the demonstration has the Game menu.
+    if (byId('mnuGame').disabled) {
+      Page.putNumberInAddress();
+      return;
+    }
+    Page.startFromNumber(text);
+  },
+  // A text that is no game number is told, and the address stays as it is.
+  startFromNumber: function (text) {
+    Page.net.focus({preventScroll: true});
+    if (withText(text, function (t) { return _tessaro_start_from_number(t); })) Page.putNumberInAddress();
+  },
+  askNumber: function () {
+    Page.openInput(Page.text(24), Page.text(25), Page.startFromNumber);
+  },
+  copyNumber: function () {
+    var text = Page.gameNumber;
+    if (!text || byId('mnuCopyNumber').disabled) return;
+    var copied = function () { _tessaro_number_copied(); };
+    // Where the clipboard cannot be written (an address without HTTPS, a
+    // refusal), the selection is copied; failing that, the number is shown
+    // to be copied by hand.
+    var bySelection = function () {
+      if (Page.copyBySelection(text)) copied();
+      else Page.message(text);
+    };
+    if (navigator.clipboard && navigator.clipboard.writeText) {
+      navigator.clipboard.writeText(text).then(copied, bySelection);
+    } else {
+      bySelection();
+    }
+  },
+  copyBySelection: function (text) {
+    var box = document.createElement('textarea');
+    box.value = text;
+    box.readOnly = true;
+    box.className = 'unseen';
+    var back = document.activeElement;
+    document.body.appendChild(box);
+    box.select();
+    var done = false;
+    try {
+      done = document.execCommand('copy');
+    } catch (e) {
+      done = false;
+    }
+    document.body.removeChild(box);
+    if (back && back.focus) back.focus({preventScroll: true});
+    return done;
   },
 
   showDemoPointer: function (size) {
@@ -344,9 +439,17 @@ var Page = {
 
   keyDown: function (event) {
     Page.unlockAudio(true);
+    if (event.key === 'F1') event.preventDefault();  // the game's help, never the browser's
     if (Page.modalOpen()) return;  // the open dialog has the keys
     if (Page.menuKey(event)) return;
-    if (!Page.started || byId('main').hidden || !Page.netHasKeys()) return;
+    if (!Page.started || byId('main').hidden) return;
+    // F1 wherever the keys are (the menu bar among them) but in the options
+    // panel, which keeps them.
+    if (event.key === 'F1') {
+      if (!byId('options').contains(document.activeElement)) Page.openHelp();
+      return;
+    }
+    if (!Page.netHasKeys()) return;
     var active = document.activeElement;
     var plain = !event.ctrlKey && !event.altKey && !event.metaKey;
     var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3};
@@ -356,6 +459,10 @@ var Page = {
     } else if (event.code === 'KeyZ') {
       event.preventDefault();
       _tessaro_undo();
+    } else if (event.code === 'KeyY') {
+      // Y with any modifier keys, as Z: Ctrl+Y among them.
+      event.preventDefault();
+      _tessaro_redo();
     } else if (event.key === 'Escape') {
       _tessaro_finish_demo();
     } else if (event.key in arrows) {
@@ -373,7 +480,10 @@ var Page = {
   bindMenus: function () {
     byId('mnuGame').addEventListener('click', function () { Page.toggleGameMenu(); });
     byId('mnuStart').addEventListener('click', function () { Page.closeMenus(); Page.newGame(); });
+    byId('mnuStartFromNumber').addEventListener('click', function () { Page.closeMenus(); Page.askNumber(); });
+    byId('mnuCopyNumber').addEventListener('click', function () { Page.closeMenus(); Page.copyNumber(); });
     byId('mnuRecords').addEventListener('click', function () { Page.closeMenus(); Page.openRecords(); });
+    byId('mnuHelp').addEventListener('click', function () { Page.closeMenus(); Page.openHelp(); });
     byId('mnuQuit').addEventListener('click', function () { Page.closeMenus(); Page.quit(); });
     byId('mnuOption').addEventListener('click', function () { Page.closeMenus(); Page.openOptions(); });
     byId('mnuAbout').addEventListener('click', function () { Page.closeMenus(); Page.openAbout(); });
@@ -415,9 +525,12 @@ var Page = {
     }
     var popup = byId('mnuGame-popup');
     if (!popup.hidden && popup.contains(document.activeElement)) {
-      var items = Array.prototype.slice.call(popup.querySelectorAll('[role=menuitem]'));
+      // The arrows pass over the entries that are off, as a menu does.
+      var items = Array.prototype.filter.call(popup.querySelectorAll('[role=menuitem]'),
+                                              function (item) { return !item.disabled; });
       var at = items.indexOf(document.activeElement);
-      var pick = {KeyS: 'mnuStart', KeyR: 'mnuRecords', KeyQ: 'mnuQuit'}[code];
+      var pick = {KeyS: 'mnuStart', KeyN: 'mnuStartFromNumber', KeyC: 'mnuCopyNumber', KeyR: 'mnuRecords',
+                  KeyH: 'mnuHelp', KeyQ: 'mnuQuit'}[code];
       event.preventDefault();
       if (pick) byId(pick).click();
       else if (key === 'ArrowDown') items[(at + 1) % items.length].focus();
@@ -447,6 +560,7 @@ var Page = {
     crypto.getRandomValues(seed);
     Page.net.focus({preventScroll: true});
     _tessaro_new_game(seed[0], seed[1]);
+    Page.putNumberInAddress();
   },
 
   // A page cannot close its tab: Quit ends the game and the page starts
@@ -459,6 +573,8 @@ var Page = {
       byId(id).classList.remove('shown');
       byId(id).textContent = '';
     });
+    Page.setGameNumber('');
+    Page.putNumberInAddress();
     Page.hideDemoPointer();
     Page.setPointer(0);
     Page.setGameMenus(true);
@@ -529,7 +645,7 @@ var Page = {
   // ---------------------------------------------------------------- dialogs
 
   bindDialogs: function () {
-    ['about', 'records', 'congratulations', 'input-box', 'message-box'].forEach(function (id) {
+    ['about', 'records', 'help', 'congratulations', 'input-box', 'message-box'].forEach(function (id) {
       var dialog = byId(id);
       dialog.addEventListener('close', function () { Page.dialogClosed(dialog); });
     });
@@ -551,11 +667,13 @@ var Page = {
     });
     byId('cmdRecordsClose').addEventListener('click', function () { byId('records').close(); });
     byId('cmdMessageOK').addEventListener('click', function () { byId('message-box').close(); });
+    byId('cmdHelpClose').addEventListener('click', function () { byId('help').close(); });
     byId('input-form').addEventListener('submit', function (event) {
       event.preventDefault();
       var text = byId('input-text').value;
+      var done = Page.inputDone;
       byId('input-box').close();
-      withText(text, function (t) { _tessaro_practice(t); });
+      if (done) done(text);
     });
     byId('cmdInputCancel').addEventListener('click', function () { byId('input-box').close(); });
   },
@@ -655,7 +773,7 @@ var Page = {
       cells.forEach(function (cell, i) {
         var td = document.createElement('td');
         td.textContent = cell;
-        td.className = ['mark', 'blocks', 'moves', 'time', 'clicks'][i];
+        td.className = ['mark', 'blocks', 'moves', 'time', 'number', 'clicks', 'number'][i];
         tr.appendChild(td);
       });
       body.appendChild(tr);
@@ -669,16 +787,80 @@ var Page = {
   },
 
   practiceCommand: function () {
+    Page.openInput(Page.text(0), Page.text(1), function (text) {
+      withText(text, function (t) { _tessaro_practice(t); });
+    });
+  },
+  // The input box, with its title and prompt; OK hands `done` the text.
+  openInput: function (title, prompt, done) {
+    byId('input-title').textContent = title;
+    byId('input-prompt').textContent = prompt;
     byId('input-text').value = '';
+    Page.inputDone = done;
     Page.openDialog(byId('input-box'), byId('input-text'));
+  },
+
+  // How to play: the clock runs on while it is open; a shown shuffle or the
+  // demonstration waits for it, as for every window.
+  openHelp: function () {
+    var text = byId('txtHelp');
+    Page.openDialog(byId('help'), text);
+    text.scrollTop = 0;
   },
 };
 
-// The texts of the page's windows that the game's rooms keep, filled in
-// once the module runs: each element names its text by number.
+// A text the game's rooms keep, by number, in the page's language.
+Page.text = function (n) { return UTF8ToString(_tessaro_text(n)).split('\r\n').join('\n'); };
+
+// A marked text of the page itself in the page's language, with its pieces
+// in place of "%1" to "%9", in one pass.
+Page.translate = function (context, source, pieces) {
+  var text = withText(context, function (c) {
+    return withText(source, function (s) { return UTF8ToString(_tessaro_translate(c, s)); });
+  });
+  return text.replace(/%([1-9])/g, function (mark, n) { return n <= pieces.length ? pieces[n - 1] : mark; });
+};
+
+// A caption whose "&" marks its access key, shown underlined ("&&" is an "&").
+Page.setCaption = function (element, text) {
+  element.textContent = '';
+  for (var i = 0; i < text.length; ++i) {
+    if (text[i] === '&' && i + 1 < text.length && text[i + 1] !== '&') {
+      var key = document.createElement('u');
+      key.textContent = text[++i];
+      element.appendChild(key);
+    } else {
+      element.appendChild(document.createTextNode(text[i]));
+      if (text[i] === '&') ++i;
+    }
+  }
+};
+
+// The language from the browser's preferred ones, by the desktop's rule;
+// then every text of the page itself in it.
+Page.chooseLanguage = function () {
+  var preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || ''];
+  var english = withText(preferred.join('\n'), function (l) { return _tessaro_use_languages(l); }) === 1;
+  document.documentElement.lang = english ? 'en' : 'ja';
+  document.querySelectorAll('[data-tr]').forEach(function (e) {
+    var pieces = e.dataset.pieces ? e.dataset.pieces.split('|') : [];
+    var text = Page.translate(e.dataset.tr, e.dataset.source, pieces);
+    if (e.dataset.trAttribute) e.setAttribute(e.dataset.trAttribute, text);
+    else if ('mnemonic' in e.dataset) Page.setCaption(e, text);
+    else e.textContent = text;
+  });
+  document.documentElement.classList.remove('choosing-language');
+};
+
+// The texts of the page's windows, filled in once the module runs: first
+// the language, then each element's text that the game's rooms keep, named
+// by number.
 function tessaroRuntimeReady() {
-  var text = function (n) { return UTF8ToString(_tessaro_text(n)).split('\r\n').join('\n'); };
+  Page.chooseLanguage();
+  var text = Page.text;
   document.querySelectorAll('[data-text]').forEach(function (e) { e.textContent = text(+e.dataset.text); });
+  // The help's text is the simple markup of the game's own help window.
+  document.querySelectorAll('[data-html]').forEach(function (e) { e.innerHTML = text(+e.dataset.html); });
   document.querySelectorAll('[data-label]').forEach(function (e) { e.setAttribute('aria-label', text(+e.dataset.label)); });
   document.querySelectorAll('[data-value]').forEach(function (e) { e.value = text(+e.dataset.value); });
   document.querySelectorAll('[data-entries]').forEach(function (list) {
@@ -693,6 +875,9 @@ function tessaroRuntimeReady() {
 }
 
 Page.showSplash();
+window.addEventListener('hashchange', function () {
+  if (Page.started && !byId('main').hidden) Page.startFromAddress();
+});
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
   navigator.serviceWorker.register('sw.js').catch(function () {});
