@@ -453,13 +453,16 @@ var Page = {
     var active = document.activeElement;
     var plain = !event.ctrlKey && !event.altKey && !event.metaKey;
     var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3};
-    if (event.code === 'KeyS' && event.shiftKey && plain) {
+    // The letter the key types, as the desktop reads it, so that Z and Y are
+    // where the keyboard's layout has them (a German one swaps them).
+    var letter = event.key.length === 1 ? event.key.toLowerCase() : '';
+    if (letter === 's' && event.shiftKey && plain) {
       event.preventDefault();
       Page.practiceCommand();
-    } else if (event.code === 'KeyZ') {
+    } else if (letter === 'z') {
       event.preventDefault();
       _tessaro_undo();
-    } else if (event.code === 'KeyY') {
+    } else if (letter === 'y') {
       // Y with any modifier keys, as Z: Ctrl+Y among them.
       event.preventDefault();
       _tessaro_redo();
