@@ -120,20 +120,23 @@ read -r cy ch < <(convert "$xs_work/main.png" -crop "1x760+$((cx + 20))+0" +repa
 at() { xdotool mousemove $((ox + $1)) $((oy + $2)); }
 press_key() { at $((cx + 5)) $((cy + ch - 5)); xdotool click 1 key --clearmodifiers "$@"; }  # focus: a press on the empty net
 # choose <menu key> <entry key>: the entry's key goes to the menu only once it
-# is open, which here only the screen can tell (below the panel, whose clock
-# changes by itself). A menu that does not open is asked for again after Esc.
-below_panel() { convert "$1" -crop "1200x$((760 - panel))+0+$panel" +repage "$2"; }
+# is open, which here only the screen can tell: a menu opened by its key
+# shows its first entry in the highlight colour just under the menu bar,
+# where the empty client area is otherwise plain grey. (Comparing the whole
+# window with a picture from before the key let any late repaint, such as
+# the focus mark coming back once the window is active again, pass for an
+# open menu.) A menu that does not open is asked for again after Esc.
 choose() {
   local tries=3
   at $((cx + 5)) $((cy + ch - 5))
   xdotool click 1
   menu_shown() {
-    screen "$xs_work/menu.png" && below_panel "$xs_work/menu.png" "$xs_work/menu-now.png" || return 1
-    local differ=0
-    compare -metric AE "$xs_work/menu-before.png" "$xs_work/menu-now.png" null: 2>/dev/null || differ=$?
-    [ "$differ" -eq 1 ]  # 1: the pictures differ; 2: no comparison
+    screen "$xs_work/menu.png" || return 1
+    local lit
+    lit=$(convert "$xs_work/menu.png" -crop "40x12+$((cx + 20))+$((cy + 6))" +repage \
+      -fill black +opaque '#308CC6' -fill white -opaque '#308CC6' -format '%[fx:mean]' info:) &&
+      awk -v m="$lit" 'BEGIN { exit !(m > 0.5) }'
   }
-  screen "$xs_work/menu.png" && below_panel "$xs_work/menu.png" "$xs_work/menu-before.png"
   xdotool key --clearmodifiers "$1"
   until wait_for 5 menu_shown; do
     tries=$((tries - 1))
