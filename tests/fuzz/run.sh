@@ -18,26 +18,45 @@ cmake --build build-fuzz
 targets=(options_record practice_text block_count_text key_value records_text game_number)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-for target in "${targets[@]}"; do
-  dir="$work/$target"
+# One target per core at a time: each is single-threaded.
+fuzz_one() {
+  local target=$1 dir="$work/$1"
   mkdir -p "$dir/corpus" "$dir/tmp" "$dir/found"
   cp tests/fuzz/corpus/"$target"/* "$dir/corpus/"
   # -timeout: an input that takes this long counts as a hang.
   if TMPDIR="$dir/tmp" build-fuzz/tests/fuzz/fuzz_"$target" \
       -max_total_time="$seconds" -timeout=10 -max_len=8192 -print_final_stats=1 \
       -artifact_prefix="$dir/found/" "$dir/corpus" >"$dir/log" 2>&1; then
-    passed=$((passed + 1))
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$dir/log")
-    echo "fuzz_$target: ${runs:-?} inputs in ${seconds} s, $(ls "$dir/corpus" | wc -l) in the corpus, nothing found"
+    echo "fuzz_$target: ${runs:-?} inputs in ${seconds} s, $(ls "$dir/corpus" | wc -l) in the corpus, nothing found" >"$dir/result"
   else
-    failed=$((failed + 1))
     mkdir -p build-fuzz/artifacts/"$target"
     cp -r "$dir/found/." build-fuzz/artifacts/"$target"/
-    echo "fuzz_$target: FAILED; the input is kept in build-fuzz/artifacts/$target/" >&2
-    # From the first report on: what broke, and where.
-    awk '/^==[0-9]+==.*ERROR|^broken:|ALARM|^SUMMARY/ { shown = 1 } shown && n++ < 40' "$dir/log" >&2
+    {
+      echo "fuzz_$target: FAILED; the input is kept in build-fuzz/artifacts/$target/"
+      # From the first report on: what broke, and where.
+      awk '/^==[0-9]+==.*ERROR|^broken:|ALARM|^SUMMARY/ { shown = 1 } shown && n++ < 40' "$dir/log"
+    } >"$dir/failure"
+  fi
+}
+cores=$(nproc)
+running=0
+for target in "${targets[@]}"; do
+  if [ "$running" -ge "$cores" ]; then wait -n || true; running=$((running - 1)); fi
+  fuzz_one "$target" &
+  running=$((running + 1))
+done
+wait
+# The reports in the targets' order, whatever order they finished in.
+passed=0
+failed=0
+for target in "${targets[@]}"; do
+  if [ -f "$work/$target/result" ]; then
+    cat "$work/$target/result"
+    passed=$((passed + 1))
+  else
+    cat "$work/$target/failure" >&2 2>/dev/null || echo "fuzz_$target: no result" >&2
+    failed=$((failed + 1))
   fi
 done
 echo "fuzz: $passed passed, $failed failed"
