@@ -106,31 +106,6 @@ cmake --build build
 if [ "$mode" = run ]; then
   exec ./build/tessaro
 fi
-# The browser's build with its tests: the window-free rooms' tests under
-# Node, and the page in headless Chromium (tests/web/page_test.mjs), whose
-# canvas is compared with the desktop's drawing from build/. It runs beside
-# the desktop's suites, whose real-program tests spend much of their time
-# waiting for the X server, and its output comes after theirs.
-web_tests() {
-  targets=()
-  if [ -f build-web/CMakeCache.txt ] && ! grep -qx 'BUILD_TESTING:BOOL=ON' build-web/CMakeCache.txt; then
-    cmake --preset web -DBUILD_TESTING=ON  # built for playing only so far
-  fi
-  web_build
-  npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
-  ctest --test-dir build-web --output-on-failure -j "$(nproc)"
-}
-web_log=$(mktemp)
-( set -e; web_tests ) >"$web_log" 2>&1 &
-web_pid=$!
-# A desktop suite that fails ends the run, and the browser's half with it.
-kill_tree() {
-  local child
-  for child in $(ps -o pid= --ppid "$1" 2>/dev/null); do kill_tree "$child"; done
-  kill "$1" 2>/dev/null || true
-}
-trap 'kill_tree "$web_pid"; rm -f "$web_log"' EXIT
-
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
 # The whole suite once more, built by clang with AddressSanitizer and
@@ -142,8 +117,13 @@ ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
 # Every parser of outside input, fuzzed for a few seconds each.
 tests/fuzz/run.sh 5
 
-web_status=0
-wait "$web_pid" || web_status=$?
-echo "--- the browser's build and tests:"
-cat "$web_log"
-exit "$web_status"
+# The browser's build with its tests: the window-free rooms' tests under
+# Node, and the page in headless Chromium (tests/web/page_test.mjs), whose
+# canvas is compared with the desktop's drawing from build/.
+targets=()
+if [ -f build-web/CMakeCache.txt ] && ! grep -qx 'BUILD_TESTING:BOOL=ON' build-web/CMakeCache.txt; then
+  cmake --preset web -DBUILD_TESTING=ON  # built for playing only so far
+fi
+web_build
+npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+ctest --test-dir build-web --output-on-failure -j "$(nproc)"
