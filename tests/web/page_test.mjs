@@ -570,9 +570,10 @@ describe('the page in headless Chromium', {concurrency: 3}, () => {
     assert.equal(await page.evaluate(() => location.hash), '#5-7-1234');
     await page.keyboard.press('Alt+G');
     await page.keyboard.press('c');
-    await page.waitForFunction(() => document.getElementById('announcer').textContent !== '', null,
-                               {timeout: DEADLINE});
-    assert.equal(await page.locator('#announcer').textContent(), 'ゲーム番号 5-7-1234 をコピーしました');
+    // The announcer still holds the last announcement until the new one's
+    // frame comes: wait for the copy's own sentence.
+    await page.waitForFunction((told) => document.getElementById('announcer').textContent === told,
+                               'ゲーム番号 5-7-1234 をコピーしました', {timeout: DEADLINE});
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '5-7-1234');
     // The practice command's box is still its own.
     await page.keyboard.press('Shift+S');
